@@ -1,0 +1,34 @@
+# make run   - install what is missing, build, start VelmarCube
+# make test  - install what is missing, build, run every test (under Xvfb when there is no display)
+# make test-sanitize - the same tests built with AddressSanitizer and UndefinedBehaviorSanitizer
+.PHONY: run test test-sanitize build build-asan bench deps clean
+
+deps:
+	@bash scripts/install-deps.sh
+
+build: deps
+	@cmake --preset dev >/dev/null
+	@cmake --build --preset dev
+
+build-asan: deps
+	@cmake --preset asan >/dev/null
+	@cmake --build --preset asan
+
+run: build
+	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
+	  echo "make run: no display (DISPLAY is unset); run it from a desktop session, or use 'make test' to test headless."; \
+	  exit 1; \
+	fi
+	@./build/dev/app/VelmarCube
+
+test: build
+	@bash scripts/run-tests.sh dev
+
+test-sanitize: build-asan
+	@bash scripts/run-tests.sh asan
+
+bench: build
+	@./build/dev/bench/velmar_bench
+
+clean:
+	rm -rf build

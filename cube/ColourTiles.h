@@ -1,0 +1,15 @@
+// The 100 x 100 colour tile of a face, drawn once at start-up.
+#pragma once
+
+#include <QColor>
+#include <QImage>
+
+namespace velmar::cube {
+
+inline constexpr int kTileSize = 100;
+
+// A near-black square with a thin grey frame, and inside it a rounded square of the face colour
+// whose rim is a darker tone of the same colour.
+QImage makeColourTile(const QColor& faceColour);
+
+} // namespace velmar::cube

@@ -1,0 +1,163 @@
+#include "FaceTurns.h"
+
+#include "platform/EventPump.h"
+
+#include <array>
+#include <cmath>
+
+namespace velmar::engine {
+namespace {
+
+using P = cube::TStickPosition;
+
+constexpr std::array<MoveDecl, 12> kMoves = {{
+    {'R', P::PoFront, 0, 90},    {'r', P::PoFront, 360, 270},  {'O', P::PoBack, 360, 270},  {'o', P::PoBack, 0, 90},
+    {'W', P::PoTop, 0, 90},      {'w', P::PoTop, 360, 270},    {'Y', P::PoBottom, 360, 270}, {'y', P::PoBottom, 0, 90},
+    {'G', P::PoLeft, 0, 90},     {'g', P::PoLeft, 360, 270},   {'B', P::PoRight, 360, 270},  {'b', P::PoRight, 0, 90},
+}};
+
+constexpr float kTolerance = 0.1f;
+bool near(float a, float b) { return std::abs(a - b) <= kTolerance; }
+
+bool isPiece(const platform::SceneObject& object)
+{
+    return object.kind() == platform::ObjectKind::Box &&
+           (object.tag() == cube::kTagEdge || object.tag() == cube::kTagCorner);
+}
+
+// Gathering tests in their fixed order: the face, the axis coordinate tested and the value it must have.
+struct LayerTest {
+    P face;
+    int axis;
+    float value;
+};
+constexpr std::array<LayerTest, 6> kLayerTests = {{
+    {P::PoFront, 2, -3}, {P::PoBack, 2, 3}, {P::PoLeft, 0, -3}, {P::PoRight, 0, 3}, {P::PoTop, 1, -3}, {P::PoBottom, 1, 3},
+}};
+
+} // namespace
+
+std::optional<MoveDecl> moveOfLetter(char letter)
+{
+    for (const MoveDecl& move : kMoves)
+        if (move.letter == letter)
+            return move;
+    return std::nullopt;
+}
+
+TFaceTurns::TFaceTurns(platform::Scene& scene, cube::TCubeScene& cube, TurnHost& host)
+    : m_scene(scene), m_cube(cube), m_host(host)
+{
+}
+
+void TFaceTurns::Rotate(char Value)
+{
+    const std::optional<MoveDecl> move = moveOfLetter(Value);
+    if (!move)
+        return;
+    Rotate(*m_cube.turns[std::size_t(move->face)], move->startValue, move->stopValue);
+}
+
+void TFaceTurns::Rotate(platform::FloatAnimation& ThePivotAnimation, int StartValue, int StepValue)
+{
+    if (m_abandoned)
+        return;
+    const Request request{&ThePivotAnimation, StartValue, StepValue};
+    // Gathering now would take pieces that sit under the running pivot in pivot coordinates.
+    if (m_turning) {
+        if (m_pending.size() < kMaxPending)
+            m_pending.push_back(request);
+        return;
+    }
+    m_turning = true;
+    play(request);
+    while (!m_pending.empty() && !m_abandoned) {
+        const Request next = m_pending.front();
+        m_pending.pop_front();
+        play(next);
+    }
+    m_turning = false;
+}
+
+void TFaceTurns::play(const Request& request)
+{
+    m_host.setCommandEnabled(false);
+    LastDirection = request.startValue == 360 ? -90 : 90;
+    gather(*request.animation);
+    platform::FloatAnimation& animation = *request.animation;
+    animation.setStartValue(float(request.startValue));
+    animation.setStopValue(float(request.stopValue));
+    animation.start();
+    if (!platform::waitWhileRunning(animation) && animation.running()) {
+        // The application is quitting: land the turn now so the cube is whole, and play nothing more.
+        animation.stop();
+        abandonPending();
+    }
+}
+
+void TFaceTurns::gather(const platform::FloatAnimation& animation)
+{
+    const P turning = m_cube.faceOfTurn(&animation);
+    for (platform::SceneObject* object : m_scene.components()) {
+        if (!isPiece(*object))
+            continue;
+        for (const LayerTest& test : kLayerTests) {
+            if (test.face != turning || !near(object->position()[test.axis], test.value))
+                continue;
+            object->setParent(m_cube.pivots[std::size_t(test.face)]);
+            QVector3D local = object->position();
+            local[test.axis] = 0;
+            object->setPosition(local);
+        }
+    }
+}
+
+void TFaceTurns::RotationFinish()
+{
+    for (platform::SceneObject* object : m_scene.components()) {
+        if (!isPiece(*object) || object->parent() == &m_cube.CubeCentral)
+            continue;
+        const QVector3D world = object->absolutePosition();
+        platform::SceneObject* pivot = object->parent();
+        object->setPosition(world);
+        object->setParent(&m_cube.CubeCentral);
+        switch (m_cube.faceOfPivot(pivot)) {
+        case P::PoFront:
+            object->setPositionZ(-3);
+            cube::TurnZPlan(*object, LastDirection);
+            break;
+        case P::PoBack:
+            object->setPositionZ(3);
+            cube::TurnZPlan(*object, LastDirection);
+            break;
+        case P::PoRight:
+            object->setPositionX(3);
+            cube::TurnXPlan(*object, LastDirection);
+            break;
+        case P::PoLeft:
+            object->setPositionX(-3);
+            cube::TurnXPlan(*object, LastDirection);
+            break;
+        case P::PoTop:
+            object->setPositionY(-3);
+            cube::TurnYPlan(*object, LastDirection);
+            break;
+        case P::PoBottom:
+            object->setPositionY(3);
+            cube::TurnYPlan(*object, LastDirection);
+            break;
+        case P::PoNone:
+            break;
+        }
+    }
+    if (!m_host.mvtAuto())
+        m_host.setCommandEnabled(true);
+}
+
+void TFaceTurns::abandonPending()
+{
+    m_pending.clear();
+    m_abandoned = true;
+}
+
+} // namespace velmar::engine

@@ -1,0 +1,61 @@
+// The scene: owns every object and animation for the whole run and lists them in declaration order.
+#pragma once
+
+#include "FloatAnimation.h"
+#include "SceneObject.h"
+
+#include <QObject>
+
+#include <memory>
+#include <vector>
+
+namespace velmar::platform {
+
+class Scene : public QObject {
+    Q_OBJECT
+public:
+    Scene() = default;
+    ~Scene() override;
+
+    // Declares an object; objects are only declared while the window is built, never freed before it.
+    template <typename T, typename... Args>
+    T& add(SceneObject* parent, QString name, Args&&... args)
+    {
+        auto object = std::make_unique<T>(*this, std::move(name), std::forward<Args>(args)...);
+        T& ref = *object;
+        m_objects.push_back(std::move(object));
+        m_components.push_back(&ref);
+        if (parent)
+            ref.setParent(parent);
+        return ref;
+    }
+
+    FloatAnimation& addAnimation(QString name, FloatAnimation::Apply apply);
+
+    // Declaration order; re-parenting never changes it.
+    const std::vector<SceneObject*>& components() const { return m_components; }
+    const std::vector<FloatAnimation*>& animations() const { return m_animationList; }
+
+    SceneObject* find(const QString& name) const;
+    FloatAnimation* findAnimation(const QString& name) const;
+
+    template <typename T>
+    T& get(const QString& name) const
+    {
+        return dynamic_cast<T&>(*find(name));
+    }
+
+    void notifyChanged() { emit changed(); }
+
+signals:
+    // Something visible changed; the view repaints on the next frame.
+    void changed();
+
+private:
+    std::vector<std::unique_ptr<SceneObject>> m_objects;
+    std::vector<SceneObject*> m_components;
+    std::vector<std::unique_ptr<FloatAnimation>> m_animations;
+    std::vector<FloatAnimation*> m_animationList;
+};
+
+} // namespace velmar::platform

@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Installs the Debian packages VelmarCube needs to build, run and test, and only those that are missing.
+set -euo pipefail
+
+packages=(
+  build-essential cmake ninja-build
+  qt6-base-dev libgl-dev
+  libgtest-dev libgmock-dev
+  xvfb xauth libgl1-mesa-dri
+)
+
+missing=()
+for pkg in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$pkg")
+  fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  exit 0
+fi
+
+echo "install-deps: missing Debian packages: ${missing[*]}"
+if [ "$(id -u)" -ne 0 ]; then
+  if command -v sudo >/dev/null 2>&1 && sudo -n true 2>/dev/null; then
+    runner=(sudo -n)
+  else
+    echo "install-deps: not root; run this first:" >&2
+    echo "  sudo apt-get update && sudo apt-get install -y ${missing[*]}" >&2
+    exit 1
+  fi
+else
+  runner=()
+fi
+
+echo "install-deps: running apt-get update, then apt-get install -y ${missing[*]}"
+"${runner[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+"${runner[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+echo "install-deps: done"
