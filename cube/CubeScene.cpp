@@ -47,7 +47,7 @@ platform::Material tileMaterial(const QImage& tile)
 {
     platform::Material m;
     m.diffuse = QColor(255, 255, 255);
-    m.ambient = QColor(40, 40, 40);
+    m.ambient = QColor(80, 80, 80);
     m.emissive = QColor(0, 0, 0, 0);
     m.specular = QColor(60, 60, 60);
     m.texture = &tile;

@@ -1,0 +1,50 @@
+// Clocks for driving animations in tests without sleeping.
+#pragma once
+
+#include "platform/AnimationDriver.h"
+
+namespace velmar::testkit {
+
+// Time moves only when the test says so.
+class ManualClock : public platform::AnimationClock {
+public:
+    double now() override { return t; }
+    double t = 0;
+};
+
+// Advances a fixed step each time the driver reads it, i.e. once per animation step; with the driver's
+// timer at 0 ms each pass of the event loop is one step, so long animations play out in microseconds
+// through the program's own code path.
+class SteppingClock : public platform::AnimationClock {
+public:
+    explicit SteppingClock(double step) : m_step(step) {}
+    double now() override { return m_t += m_step; }
+
+private:
+    double m_step;
+    double m_t = 0;
+};
+
+// Installs a stepping clock on the shared driver for the scope's lifetime.
+class SteppingClockScope {
+public:
+    explicit SteppingClockScope(double step = 0.05) : m_clock(step)
+    {
+        auto& driver = platform::AnimationDriver::shared();
+        driver.setClock(&m_clock);
+        driver.setInterval(0);
+    }
+    ~SteppingClockScope()
+    {
+        auto& driver = platform::AnimationDriver::shared();
+        driver.setClock(nullptr);
+        driver.setInterval(platform::AnimationDriver::kDefaultIntervalMs);
+    }
+    SteppingClockScope(const SteppingClockScope&) = delete;
+    SteppingClockScope& operator=(const SteppingClockScope&) = delete;
+
+private:
+    SteppingClock m_clock;
+};
+
+} // namespace velmar::testkit

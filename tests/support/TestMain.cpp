@@ -1,0 +1,13 @@
+// GoogleTest entry for suites that need a Qt application (widgets, event loops, OpenGL).
+#include "platform/OpenGlProbe.h"
+
+#include <QApplication>
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv)
+{
+    testing::InitGoogleTest(&argc, argv);
+    velmar::platform::installDefaultSurfaceFormat();
+    QApplication app(argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,100 @@
+// Face turns from real key events on the main window.
+#include "WindowFixture.h"
+
+#include "support/ReferenceCube.h"
+
+using namespace velmar;
+using velmar::testkit::ReferenceCube;
+
+namespace {
+
+class Keyboard : public velmar::testkit::ShownWindow {};
+
+TEST_F(Keyboard, WindowAsDeclared)
+{
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Velmar's Cube - 3D"));
+    EXPECT_EQ(window.size(), QSize(466, 567));
+    EXPECT_EQ(view().size(), QSize(466, 351));
+    EXPECT_EQ(window.sclytCommand->geometry(), QRect(0, 351, 466, 216));
+    EXPECT_EQ(window.recCommand->geometry(), QRect(0, 0, 466, 216));
+    EXPECT_TRUE(window.recCommand->isEnabled());
+}
+
+TEST_F(Keyboard, MoveLettersTurnAndOtherKeysDoNot)
+{
+    QTest::keyClick(&window, 'x');
+    QTest::keyClick(&window, Qt::Key_5);
+    QTest::keyClick(&window, Qt::Key_F5);
+    QTest::keyClick(&window, Qt::Key_Shift);
+    EXPECT_EQ(testkit::compareWithModel(window.Cube, ReferenceCube()), "");
+
+    QTest::keyClicks(&window, "RgWB");
+    ReferenceCube model;
+    model.play("RgWB");
+    EXPECT_EQ(testkit::compareWithModel(window.Cube, model), "");
+}
+
+TEST_F(Keyboard, TheLowEightBitsOfTheCharacterCount)
+{
+    // U+0152 has 0x52, 'R', in its low byte.
+    QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(QChar(0x0152)));
+    QApplication::sendEvent(&window, &press);
+    ReferenceCube model;
+    model.play("R");
+    EXPECT_EQ(testkit::compareWithModel(window.Cube, model), "");
+}
+
+TEST_F(Keyboard, PanelIsDimmedAndDeafDuringATurn)
+{
+    bool checked = false;
+    platform::FloatAnimation& red = *window.Cube.turns[size_t(cube::TStickPosition::PoFront)];
+    auto original = red.onFinish;
+    red.onFinish = [&](platform::FloatAnimation& a) {
+        EXPECT_FALSE(window.recCommand->isEnabled());
+        EXPECT_DOUBLE_EQ(window.recCommand->drawnOpacity(), 0.8);
+        checked = true;
+        original(a);
+    };
+    QTest::keyClick(&window, 'R');
+    EXPECT_TRUE(checked);
+    EXPECT_TRUE(window.recCommand->isEnabled());
+    EXPECT_DOUBLE_EQ(window.recCommand->drawnOpacity(), 1.0);
+}
+
+TEST_F(Keyboard, ABurstTypedDuringATurnEndsInTheModelsState)
+{
+    const std::string burst = "RRRRbWWgyyOBrwG";
+    std::size_t typed = 0;
+    // Keys arrive while the first turn's wait pumps the event loop.
+    auto typist = QObject::connect(&platform::AnimationDriver::shared(), &platform::AnimationDriver::stepped, &window, [&] {
+        if (typed < burst.size())
+            QTest::keyClick(&window, burst[typed++]);
+    });
+    QTest::keyClick(&window, 'W');
+    QObject::disconnect(typist);
+    EXPECT_EQ(typed, burst.size());
+    ReferenceCube model;
+    model.play("W" + burst);
+    EXPECT_EQ(testkit::compareWithModel(window.Cube, model), "");
+    EXPECT_EQ(testkit::checkAtRest(window.Cube), "");
+    EXPECT_TRUE(window.recCommand->isEnabled());
+}
+
+TEST_F(Keyboard, KeysAreIgnoredWhileAPatternPlays)
+{
+    window.MvtAuto = true;
+    QTest::keyClick(&window, 'R');
+    window.MvtAuto = false;
+    EXPECT_EQ(testkit::compareWithModel(window.Cube, ReferenceCube()), "");
+}
+
+TEST_F(Keyboard, IdleWindowNeitherAnimatesNorRepaints)
+{
+    QTest::qWait(100);
+    const int frames = view().frameCount();
+    QTest::qWait(300);
+    EXPECT_EQ(view().frameCount(), frames);
+    EXPECT_FALSE(platform::AnimationDriver::shared().isActive());
+}
+
+} // namespace

@@ -1,0 +1,35 @@
+// Where no OpenGL context can be had (the offscreen platform here), the window still comes up and says so.
+#include "app/UMain.h"
+
+#include "platform/OpenGlProbe.h"
+#include "platform/Viewport3D.h"
+
+#include "support/ManualClock.h"
+#include "support/ReferenceCube.h"
+#include "support/SceneReading.h"
+
+#include <QApplication>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace velmar;
+
+TEST(NoOpenGl, WindowShowsTheProblemAndStillTurns)
+{
+    if (platform::openGlProblem().isEmpty())
+        GTEST_SKIP() << "OpenGL works on this platform";
+    velmar::testkit::SteppingClockScope clock;
+    TFormMain window;
+    window.show();
+    QTest::qWait(50);
+    EXPECT_EQ(window.glViewport(), nullptr);
+    auto* stand_in = qobject_cast<platform::ViewportUnavailable*>(window.Viewport3D2);
+    ASSERT_NE(stand_in, nullptr);
+    EXPECT_FALSE(stand_in->problem().isEmpty());
+    const QImage shot = window.Viewport3D2->grab().toImage();
+    EXPECT_EQ(shot.pixelColor(2, 2), QColor(0xC0, 0xC0, 0xC0));
+    QTest::keyClick(&window, 'R');
+    velmar::testkit::ReferenceCube model;
+    model.play("R");
+    EXPECT_EQ(velmar::testkit::compareWithModel(window.Cube, model), "");
+}
