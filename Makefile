@@ -1,6 +1,7 @@
 # make run   - install what is missing, build, start VelmarCube
 # make test  - install what is missing, build, run every test (under Xvfb when there is no display)
 # make test-sanitize - the same tests built with AddressSanitizer and UndefinedBehaviorSanitizer
+# make bench - the benchmarks in bench/
 .PHONY: run test test-sanitize build build-asan bench deps clean
 
 deps:
@@ -28,7 +29,8 @@ test-sanitize: build-asan
 	@bash scripts/run-tests.sh asan
 
 bench: build
-	@./build/dev/bench/velmar_bench
+	@if [ -z "$$DISPLAY" ]; then xvfb-run -a -s "-screen 0 1280x1024x24" ./build/dev/bench/velmar_bench; \
+	else ./build/dev/bench/velmar_bench; fi
 
 clean:
 	rm -rf build

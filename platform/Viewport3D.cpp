@@ -30,6 +30,8 @@ Viewport3D::Viewport3D(Scene& scene, Camera& camera, QColor background, QWidget*
 
 Viewport3D::~Viewport3D()
 {
+    // QOpenGLWidget destroys the context after this destructor: its signal must not reach us then.
+    QObject::disconnect(m_contextGone);
     if (m_renderer.isReady() && context()) {
         makeCurrent();
         releaseGl();
@@ -40,7 +42,8 @@ Viewport3D::~Viewport3D()
 void Viewport3D::initializeGL()
 {
     // GL objects die with the context, which may go before the widget (re-parenting, screen change).
-    connect(context(), &QOpenGLContext::aboutToBeDestroyed, this, [this] {
+    QObject::disconnect(m_contextGone);
+    m_contextGone = connect(context(), &QOpenGLContext::aboutToBeDestroyed, this, [this] {
         makeCurrent();
         releaseGl();
         doneCurrent();

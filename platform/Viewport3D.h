@@ -42,6 +42,7 @@ private:
     GlRenderer m_renderer;
     PointerRouter m_router;
     int m_frames = 0;
+    QMetaObject::Connection m_contextGone;
 };
 
 // Stands in for the 3D view where no OpenGL 3.3 context can be had: says why, on the view's background.
