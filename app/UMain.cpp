@@ -35,6 +35,10 @@ TFormMain::TFormMain(QWidget* parent)
 TFormMain::~TFormMain()
 {
     Turns.abandonPending();
+    // The view refers to the scene and its camera: let it go before the members it reads.
+    delete Viewport3D2;
+    Viewport3D2 = nullptr;
+    m_glView = nullptr;
 }
 
 void TFormMain::buildViewport()
