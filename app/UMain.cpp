@@ -90,7 +90,7 @@ void TFormMain::wire()
     }
 
     if (m_glView)
-        m_glView->router().onViewMouseUp = [this](const platform::PointerEvent&) { Drag.MvtOn = false; };
+        m_glView->router().onViewMouseUp = [this](const platform::PointerEvent& e) { Viewport3D2MouseUp(e); };
 }
 
 void TFormMain::FormCreate()
@@ -110,6 +110,12 @@ void TFormMain::FormKeyDown(int, char16_t KeyChar, Qt::KeyboardModifiers)
 void TFormMain::RotationFinish(platform::FloatAnimation&)
 {
     Turns.RotationFinish();
+}
+
+void TFormMain::Viewport3D2MouseUp(const platform::PointerEvent&)
+{
+    // A release over the background also disarms a sticker drag.
+    Drag.MvtOn = false;
 }
 
 void TFormMain::setCommandEnabled(bool enabled)

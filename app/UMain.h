@@ -35,6 +35,7 @@ public:
     void FormCreate();
     void FormKeyDown(int Key, char16_t KeyChar, Qt::KeyboardModifiers Shift);
     void RotationFinish(velmar::platform::FloatAnimation& Sender);
+    void Viewport3D2MouseUp(const velmar::platform::PointerEvent& event);
     void Rotate(char Value) { Turns.Rotate(Value); }
 
     // The scene and its declared content; Scene3D comes first so it outlives what refers to it.
