@@ -124,4 +124,19 @@ void TurnZPlan(platform::SceneObject& TheCube, std::int8_t LastDirection)
     remap(TheCube, LastDirection, kZPlus, kZMinus);
 }
 
+void remapAfterTurn(platform::Axis axis, platform::SceneObject& TheCube, std::int8_t LastDirection)
+{
+    switch (axis) {
+    case platform::Axis::X:
+        TurnXPlan(TheCube, LastDirection);
+        return;
+    case platform::Axis::Y:
+        TurnYPlan(TheCube, LastDirection);
+        return;
+    case platform::Axis::Z:
+        TurnZPlan(TheCube, LastDirection);
+        return;
+    }
+}
+
 } // namespace velmar::cube

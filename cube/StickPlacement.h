@@ -39,5 +39,7 @@ void MoveStickTo(platform::SceneObject& TheStick, TStickPosition position);
 void TurnXPlan(platform::SceneObject& TheCube, std::int8_t LastDirection);
 void TurnYPlan(platform::SceneObject& TheCube, std::int8_t LastDirection);
 void TurnZPlan(platform::SceneObject& TheCube, std::int8_t LastDirection);
+// The re-mapping of the turn axis.
+void remapAfterTurn(platform::Axis axis, platform::SceneObject& TheCube, std::int8_t LastDirection);
 
 } // namespace velmar::cube

@@ -25,16 +25,6 @@ bool isPiece(const platform::SceneObject& object)
            (object.tag() == cube::kTagEdge || object.tag() == cube::kTagCorner);
 }
 
-// Gathering tests in their fixed order: the face, the axis coordinate tested and the value it must have.
-struct LayerTest {
-    P face;
-    int axis;
-    float value;
-};
-constexpr std::array<LayerTest, 6> kLayerTests = {{
-    {P::PoFront, 2, -3}, {P::PoBack, 2, 3}, {P::PoLeft, 0, -3}, {P::PoRight, 0, 3}, {P::PoTop, 1, -3}, {P::PoBottom, 1, 3},
-}};
-
 } // namespace
 
 std::optional<MoveDecl> moveOfLetter(char letter)
@@ -97,18 +87,19 @@ void TFaceTurns::play(const Request& request)
 
 void TFaceTurns::gather(const platform::FloatAnimation& animation)
 {
+    // Only the turning face's layer test can hold, so one test per piece is the whole gathering.
     const P turning = m_cube.faceOfTurn(&animation);
+    if (turning == P::PoNone)
+        return;
+    const cube::FaceDecl& face = cube::faceTable()[std::size_t(turning)];
+    const int axis = int(face.axis);
     for (platform::SceneObject* object : m_scene.components()) {
-        if (!isPiece(*object))
+        if (!isPiece(*object) || !near(object->position()[axis], face.pivotPosition[axis]))
             continue;
-        for (const LayerTest& test : kLayerTests) {
-            if (test.face != turning || !near(object->position()[test.axis], test.value))
-                continue;
-            object->setParent(m_cube.pivots[std::size_t(test.face)]);
-            QVector3D local = object->position();
-            local[test.axis] = 0;
-            object->setPosition(local);
-        }
+        object->setParent(m_cube.pivots[std::size_t(turning)]);
+        QVector3D local = object->position();
+        local[axis] = 0;
+        object->setPosition(local);
     }
 }
 
@@ -118,37 +109,18 @@ void TFaceTurns::RotationFinish()
         if (!isPiece(*object) || object->parent() == &m_cube.CubeCentral)
             continue;
         const QVector3D world = object->absolutePosition();
-        platform::SceneObject* pivot = object->parent();
+        const P side = m_cube.faceOfPivot(object->parent());
         object->setPosition(world);
         object->setParent(&m_cube.CubeCentral);
-        switch (m_cube.faceOfPivot(pivot)) {
-        case P::PoFront:
-            object->setPositionZ(-3);
-            cube::TurnZPlan(*object, LastDirection);
-            break;
-        case P::PoBack:
-            object->setPositionZ(3);
-            cube::TurnZPlan(*object, LastDirection);
-            break;
-        case P::PoRight:
-            object->setPositionX(3);
-            cube::TurnXPlan(*object, LastDirection);
-            break;
-        case P::PoLeft:
-            object->setPositionX(-3);
-            cube::TurnXPlan(*object, LastDirection);
-            break;
-        case P::PoTop:
-            object->setPositionY(-3);
-            cube::TurnYPlan(*object, LastDirection);
-            break;
-        case P::PoBottom:
-            object->setPositionY(3);
-            cube::TurnYPlan(*object, LastDirection);
-            break;
-        case P::PoNone:
-            break;
-        }
+        if (side == P::PoNone)
+            continue;
+        // Only the axis coordinate is snapped: the pivot sits exactly on it.
+        const cube::FaceDecl& face = cube::faceTable()[std::size_t(side)];
+        const int axis = int(face.axis);
+        QVector3D snapped = object->position();
+        snapped[axis] = face.pivotPosition[axis];
+        object->setPosition(snapped);
+        cube::remapAfterTurn(face.axis, *object, LastDirection);
     }
     if (!m_host.mvtAuto())
         m_host.setCommandEnabled(true);

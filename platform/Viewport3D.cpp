@@ -32,22 +32,15 @@ Viewport3D::~Viewport3D()
 {
     // QOpenGLWidget destroys the context after this destructor: its signal must not reach us then.
     QObject::disconnect(m_contextGone);
-    if (m_renderer.isReady() && context()) {
-        makeCurrent();
+    if (m_renderer.isReady() && context())
         releaseGl();
-        doneCurrent();
-    }
 }
 
 void Viewport3D::initializeGL()
 {
     // GL objects die with the context, which may go before the widget (re-parenting, screen change).
     QObject::disconnect(m_contextGone);
-    m_contextGone = connect(context(), &QOpenGLContext::aboutToBeDestroyed, this, [this] {
-        makeCurrent();
-        releaseGl();
-        doneCurrent();
-    });
+    m_contextGone = connect(context(), &QOpenGLContext::aboutToBeDestroyed, this, [this] { releaseGl(); });
     if (!m_renderer.initialize(m_scene)) {
         m_problem = m_renderer.error();
         std::fprintf(stderr, "VelmarCube: cannot draw the cube: %s\n", qPrintable(m_problem));
@@ -56,7 +49,9 @@ void Viewport3D::initializeGL()
 
 void Viewport3D::releaseGl()
 {
+    makeCurrent();
     m_renderer.release();
+    doneCurrent();
 }
 
 void Viewport3D::paintGL()

@@ -113,7 +113,7 @@ protected:
         crossTalk = 0;
         ReferenceCube model;
         const cube::FaceDecl& decl = cube::faceTable()[size_t(face)];
-        const int faceAxis = decl.axis == platform::Axis::X ? 0 : decl.axis == platform::Axis::Y ? 1 : 2;
+        const int faceAxis = int(decl.axis);
         for (float a : {-3.0f, 3.0f})
             for (float b : {-3.0f, 3.0f})
                 for (TDirection d : {TDirection::DiTop, TDirection::DiBottom, TDirection::DiRight, TDirection::DiLeft}) {
