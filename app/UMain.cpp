@@ -2,8 +2,8 @@
 
 #include "panel/CommandRect.h"
 #include "panel/ScaledLayout.h"
-#include "platform/OpenGlProbe.h"
-#include "platform/Viewport3D.h"
+#include "platform/gl/OpenGlProbe.h"
+#include "platform/gl/Viewport3D.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>

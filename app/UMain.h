@@ -9,7 +9,7 @@
 #include "cube/CubeScene.h"
 #include "engine/FaceTurns.h"
 #include "input/StickerDrag.h"
-#include "platform/Scene.h"
+#include "platform/scene/Scene.h"
 
 #include <QWidget>
 

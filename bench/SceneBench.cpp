@@ -2,10 +2,10 @@
 // face turn's engine work, and one rendered frame (with the heap allocations it makes, which should be none).
 #include "cube/CubeScene.h"
 #include "engine/FaceTurns.h"
-#include "platform/AnimationDriver.h"
-#include "platform/GlRenderer.h"
-#include "platform/OpenGlProbe.h"
-#include "platform/Picking.h"
+#include "platform/scene/AnimationDriver.h"
+#include "platform/gl/GlRenderer.h"
+#include "platform/gl/OpenGlProbe.h"
+#include "platform/scene/Picking.h"
 
 #include <QGuiApplication>
 #include <QOffscreenSurface>

@@ -4,8 +4,8 @@
 
 #include "StickPlacement.h"
 
-#include "platform/FloatAnimation.h"
-#include "platform/Scene.h"
+#include "platform/scene/FloatAnimation.h"
+#include "platform/scene/Scene.h"
 
 #include <QImage>
 #include <QRgb>

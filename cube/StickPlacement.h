@@ -2,7 +2,7 @@
 // that carries stickers round after a quarter turn (pieces themselves never rotate).
 #pragma once
 
-#include "platform/SceneObject.h"
+#include "platform/scene/SceneObject.h"
 
 #include <QVector3D>
 

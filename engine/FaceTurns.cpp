@@ -1,6 +1,6 @@
 #include "FaceTurns.h"
 
-#include "platform/EventPump.h"
+#include "platform/scene/EventPump.h"
 
 #include <array>
 #include <cmath>

@@ -2,7 +2,7 @@
 // says which way the pointer moved over it, the piece's position which face turns.
 #pragma once
 
-#include "platform/SceneObject.h"
+#include "platform/scene/SceneObject.h"
 
 #include <cstdint>
 #include <functional>

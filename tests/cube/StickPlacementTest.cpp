@@ -1,7 +1,7 @@
 // Sticker placements, their classification and the re-mapping after a turn.
 #include "cube/StickPlacement.h"
 
-#include "platform/Scene.h"
+#include "platform/scene/Scene.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // The set-one-angle rule, the scene tree and absolute positions.
-#include "platform/Scene.h"
+#include "platform/scene/Scene.h"
 
 #include <QQuaternion>
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // Float animation lifecycle and the shared driver, on a clock the test moves by hand.
-#include "platform/AnimationDriver.h"
-#include "platform/EventPump.h"
-#include "platform/FloatAnimation.h"
+#include "platform/scene/AnimationDriver.h"
+#include "platform/scene/EventPump.h"
+#include "platform/scene/FloatAnimation.h"
 
 #include "support/ManualClock.h"
 

@@ -1,5 +1,5 @@
 // Every interpolation in every mode against Robert Penner's published equations.
-#include "platform/Easing.h"
+#include "platform/scene/Easing.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Pick rays, nearest-hit testing and pointer routing on small hand-made scenes.
-#include "platform/Picking.h"
-#include "platform/PointerRouter.h"
-#include "platform/Scene.h"
+#include "platform/scene/Picking.h"
+#include "platform/scene/PointerRouter.h"
+#include "platform/scene/Scene.h"
 
 #include <gtest/gtest.h>
 

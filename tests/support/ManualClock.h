@@ -1,7 +1,7 @@
 // Clocks for driving animations in tests without sleeping.
 #pragma once
 
-#include "platform/AnimationDriver.h"
+#include "platform/scene/AnimationDriver.h"
 
 namespace velmar::testkit {
 

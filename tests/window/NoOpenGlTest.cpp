@@ -1,8 +1,8 @@
 // Where no OpenGL context can be had (the offscreen platform here), the window still comes up and says so.
 #include "app/UMain.h"
 
-#include "platform/OpenGlProbe.h"
-#include "platform/Viewport3D.h"
+#include "platform/gl/OpenGlProbe.h"
+#include "platform/gl/Viewport3D.h"
 
 #include "support/ManualClock.h"
 #include "support/ReferenceCube.h"

@@ -4,7 +4,7 @@
 #include "app/UMain.h"
 #include "panel/CommandRect.h"
 #include "panel/ScaledLayout.h"
-#include "platform/Viewport3D.h"
+#include "platform/gl/Viewport3D.h"
 
 #include "support/ManualClock.h"
 #include "support/SceneReading.h"

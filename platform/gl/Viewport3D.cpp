@@ -1,6 +1,6 @@
 #include "Viewport3D.h"
 
-#include "Scene.h"
+#include "platform/scene/Scene.h"
 
 #include <QMouseEvent>
 #include <QOpenGLContext>

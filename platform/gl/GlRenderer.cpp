@@ -1,7 +1,7 @@
 #include "GlRenderer.h"
 
-#include "Picking.h"
-#include "Scene.h"
+#include "platform/scene/Picking.h"
+#include "platform/scene/Scene.h"
 
 #include <QOpenGLContext>
 #include <QOpenGLFunctions_3_3_Core>

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "GlRenderer.h"
-#include "PointerRouter.h"
+#include "platform/scene/PointerRouter.h"
 
 #include <QColor>
 #include <QOpenGLWidget>

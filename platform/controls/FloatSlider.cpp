@@ -1,0 +1,1 @@
+#include "FloatSlider.h"
