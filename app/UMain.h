@@ -1,42 +1,79 @@
 // The program's one window, TFormMain: it holds the scene, the panel and the shared interaction state,
-// and its handlers delegate to the modules that own the behaviour.
+// and its handlers are a switchboard that delegates to the modules owning the behaviour.
 //
 // The window, its controls and its handlers keep the names by which the rest of the design refers to
 // them (TFormMain, FormKeyDown, RotationFinish, recCommand, MvtAuto, ...), hence the unusual casing;
 // below the window, ordinary C++ naming applies.
 #pragma once
 
+#include "RestoreBox.h"
+
 #include "cube/CubeScene.h"
 #include "engine/FaceTurns.h"
+#include "engine/Patterns.h"
 #include "input/StickerDrag.h"
+#include "panel/CommandPanel.h"
+#include "panel/PanelHandlers.h"
+#include "panel/ViewControls.h"
 #include "platform/scene/Scene.h"
 
+#include <QByteArray>
+#include <QPointer>
 #include <QWidget>
+
+#include <functional>
 
 namespace velmar::platform {
 class Viewport3D;
 }
-namespace velmar::panel {
-class ScaledLayout;
-class CommandRect;
-} // namespace velmar::panel
+namespace velmar::input {
+class TypedKeys;
+}
 
-class TFormMain : public QWidget, private velmar::engine::TurnHost, private velmar::input::DragHost {
+class TFormMain : public QWidget,
+                  public velmar::panel::PanelHandlers,
+                  private velmar::engine::TurnHost,
+                  private velmar::input::DragHost,
+                  private velmar::engine::PatternHost {
     Q_OBJECT
 public:
     static constexpr int kClientWidth = 466;
     static constexpr int kClientHeight = 567;
-    static constexpr int kPanelHeight = 216;
 
     explicit TFormMain(QWidget* parent = nullptr);
     ~TFormMain() override;
 
-    // Handlers.
+    // Start-up and the window's own handlers.
     void FormCreate();
     void FormKeyDown(int Key, char16_t KeyChar, Qt::KeyboardModifiers Shift);
     void RotationFinish(velmar::platform::FloatAnimation& Sender);
+    void Viewport3D2MouseDown(const velmar::platform::PointerEvent& event);
+    void Viewport3D2MouseMove(const velmar::platform::PointerEvent& event);
     void Viewport3D2MouseUp(const velmar::platform::PointerEvent& event);
+
+    // The panel's handlers.
+    void ArcDialXChange(QObject* Sender) override;
+    void CbRotateXChange(QObject* Sender) override;
+    void CbRotateYChange(QObject* Sender) override;
+    void CbRotateZChange(QObject* Sender) override;
+    void TbSpeedRotationChange(QObject* Sender) override;
+    void ColorBtnClick(QObject* Sender) override;
+    void cbFunChange(QObject* Sender) override;
+    void TbSizeChange(QObject* Sender) override;
+    void BtnStartClick(QObject* Sender) override;
+    void CbAnimationChange(QObject* Sender) override;
+    void tbSpeedAnimChange(QObject* Sender) override;
+    void LbInfoLinkClick(QObject* Sender) override;
+    void RbAmbianceChange(QObject* Sender) override;
+    void BwTbLightChange(QObject* Sender) override;
+
     void Rotate(char Value) { Turns.Rotate(Value); }
+    void SetLight();
+    void SortVelmar();
+    void PlayMvt(const QByteArray& TheMvts) { Patterns.PlayMvt(TheMvts); }
+
+    // Asks before the start position throws the cube's state away; tests answer it instead.
+    std::function<TAnswer()> askRestore = askRestoreInitialCube;
 
     // The scene and its declared content; Scene3D comes first so it outlives what refers to it.
     velmar::platform::Scene Scene3D;
@@ -46,32 +83,41 @@ public:
     QWidget* Viewport3D2 = nullptr;
     velmar::platform::Viewport3D* glViewport() const { return m_glView; }
 
-    velmar::panel::ScaledLayout* sclytCommand = nullptr;
-    velmar::panel::CommandRect* recCommand = nullptr;
+    velmar::panel::TCommandPanel Panel;
 
     // A pattern is playing.
     bool MvtAuto = false;
 
     velmar::engine::TFaceTurns Turns;
     velmar::input::TStickDrag Drag;
+    velmar::engine::TPatternPlayer Patterns;
+    velmar::panel::TViewControls View;
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
-    // TurnHost
+    // TurnHost, PatternHost
     void setCommandEnabled(bool enabled) override;
     bool mvtAuto() const override { return MvtAuto; }
     // DragHost
     void clearPatternSelection() override;
     void rotate(char letter) override { Turns.Rotate(letter); }
+    // PatternHost
+    void setMvtAuto(bool playing) override { MvtAuto = playing; }
+    void setProgressValue(int value) override;
+    int progressValue() const override;
+    void setProgressMaximum(int maximum) override;
+    void setProgressVisible(bool visible) override;
 
     void buildViewport();
-    void buildPanel();
+    void layOut();
     void wire();
 
     velmar::platform::Viewport3D* m_glView = nullptr;
+    velmar::input::TypedKeys* m_keys = nullptr;
+    // The panel control that had the focus when a turn disabled the panel; it gets it back after.
+    QPointer<QWidget> m_focusBeforeTurn;
     bool m_centred = false;
 };

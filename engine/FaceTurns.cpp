@@ -53,8 +53,11 @@ void TFaceTurns::Rotate(platform::FloatAnimation& ThePivotAnimation, int StartVa
     if (m_abandoned)
         return;
     const Request request{&ThePivotAnimation, StartValue, StepValue};
-    // Gathering now would take pieces that sit under the running pivot in pivot coordinates.
+    // Gathering now would take pieces that sit under the running pivot in pivot coordinates. While a
+    // pattern plays, its own letters are the only moves.
     if (m_turning) {
+        if (m_host.mvtAuto())
+            return;
         if (m_pending.size() < kMaxPending)
             m_pending.push_back(request);
         return;
@@ -67,6 +70,8 @@ void TFaceTurns::Rotate(platform::FloatAnimation& ThePivotAnimation, int StartVa
         play(next);
     }
     m_turning = false;
+    if (onIdle)
+        onIdle();
 }
 
 void TFaceTurns::play(const Request& request)

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <optional>
 
 namespace velmar::engine {
@@ -47,8 +48,12 @@ public:
 
     bool isTurning() const { return m_turning; }
     std::size_t pendingCount() const { return m_pending.size(); }
-    // Drops queued moves: the window is closing.
+    // Drops queued moves and refuses new ones: the window is closing.
     void abandonPending();
+    bool isAbandoned() const { return m_abandoned; }
+
+    // Runs when the last turn of a run (the first one and everything queued behind it) is over.
+    std::function<void()> onIdle;
 
 private:
     struct Request {

@@ -1,7 +1,10 @@
 #include "StickerDrag.h"
 
+#include <QPointF>
+
 #include <array>
 #include <cmath>
+#include <optional>
 #include <ostream>
 
 namespace velmar::input {
@@ -31,6 +34,18 @@ constexpr std::array<FaceRow, 6> kRows = {{
     {0, 3, 1, 2, {D::DiRight, D::DiLeft, D::DiBottom, D::DiTop}, "wWRroOYyRroO"},  // right
 }};
 
+// The ray's direction scaled to unit depth along the sticker's normal. Moving along the sticker's own X
+// then changes only the X reading, however obliquely the sticker is seen (the components of the unit
+// direction would both change, and the vertical test would win). The visible side faces the sticker's
+// own -Z, so a ray that hits it has a positive Z; a grazing ray gives no reading.
+std::optional<QPointF> planeReading(const QVector3D& rayDir)
+{
+    constexpr float kGrazing = 1e-4f;
+    if (rayDir.z() <= kGrazing)
+        return std::nullopt;
+    return QPointF(rayDir.x() / rayDir.z(), rayDir.y() / rayDir.z());
+}
+
 } // namespace
 
 const char* toString(TDirection direction)
@@ -47,26 +62,29 @@ std::ostream& operator<<(std::ostream& out, TDirection direction)
 
 void TStickDrag::StickMouseDown(platform::SceneObject&, const platform::PointerEvent& event)
 {
-    if (m_host.mvtAuto())
+    const std::optional<QPointF> reading = planeReading(event.rayDir);
+    if (m_host.mvtAuto() || !reading)
         return;
-    ClickXR = event.rayDir.x();
-    ClickYR = event.rayDir.y();
+    ClickXR = float(reading->x());
+    ClickYR = float(reading->y());
     MvtOn = true;
 }
 
 void TStickDrag::StickCornerMouseMove(platform::SceneObject& Sender, const platform::PointerEvent& event)
 {
-    if (!MvtOn || !event.buttons.testFlag(Qt::LeftButton))
+    const std::optional<QPointF> reading = planeReading(event.rayDir);
+    if (!MvtOn || !event.buttons.testFlag(Qt::LeftButton) || !reading)
         return;
-    const QVector3D& ray = event.rayDir;
+    const float rayX = float(reading->x());
+    const float rayY = float(reading->y());
     Direction = D::DiNone;
-    if (ClickXR - ray.x() > kThreshold)
+    if (ClickXR - rayX > kThreshold)
         Direction = D::DiLeft;
-    if (ray.x() - ClickXR > kThreshold)
+    if (rayX - ClickXR > kThreshold)
         Direction = D::DiRight;
-    if (ClickYR - ray.y() > kThreshold)
+    if (ClickYR - rayY > kThreshold)
         Direction = D::DiTop;
-    if (ray.y() - ClickYR > kThreshold)
+    if (rayY - ClickYR > kThreshold)
         Direction = D::DiBottom;
     if (Direction == D::DiNone)
         return;
@@ -78,8 +96,8 @@ void TStickDrag::StickCornerMouseMove(platform::SceneObject& Sender, const platf
     const QVector3D p = piece->position();
     const QVector3D rounded(std::round(p.x()), std::round(p.y()), std::round(p.z()));
     MvtOn = false;
-    ClickXR = ray.x();
-    ClickYR = ray.y();
+    ClickXR = rayX;
+    ClickYR = rayY;
 
     const QVector3D& offset = Sender.position();
     for (const FaceRow& row : kRows) {

@@ -41,6 +41,8 @@ public:
                     char P10, char P11, char P12);
 
     bool MvtOn = false;
+    // The ray's reading at the press, or at the step that turned a face: its direction in the sticker's
+    // frame, scaled to unit depth along the sticker's normal.
     float ClickXR = 0;
     float ClickYR = 0;
     TDirection Direction = TDirection::DiNone;

@@ -1,28 +1,22 @@
-// The rectangle that holds every control of the command panel; disabling it disables and dims them all.
+// The rectangle that holds every control of the command panel: disabling it disables them all (the
+// disabled look comes from the panel's dimming).
 #pragma once
 
 #include <QColor>
 #include <QWidget>
-
-class QGraphicsOpacityEffect;
 
 namespace velmar::panel {
 
 class CommandRect : public QWidget {
     Q_OBJECT
 public:
-    static constexpr qreal kDisabledOpacity = 0.8;
-
-    CommandRect(QColor fill, QWidget* parent = nullptr);
-    qreal drawnOpacity() const;
+    explicit CommandRect(QColor fill, QWidget* parent = nullptr);
 
 protected:
-    void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
     QColor m_fill;
-    QGraphicsOpacityEffect* m_dim;
 };
 
 } // namespace velmar::panel

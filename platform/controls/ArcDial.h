@@ -32,6 +32,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void followPointer(QPointF position);
+
     float m_value = 0;
     bool m_dragging = false;
 };

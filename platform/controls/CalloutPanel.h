@@ -29,8 +29,11 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void placeText();
+
     QLabel* m_text;
     QGraphicsOpacityEffect* m_fade;
     qreal m_opacity = 1;

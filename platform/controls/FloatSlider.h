@@ -32,6 +32,7 @@ signals:
     void valueChanged(double value);
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -48,6 +49,8 @@ protected:
 
 private:
     double snapped(double value) const;
+    QRect handleRect() const;
+    void updateHover(QPoint position);
 
     double m_minimum = 0;
     double m_maximum = 1;
@@ -55,6 +58,9 @@ private:
     double m_value = 0;
     bool m_dragging = false;
     int m_grabOffset = 0;
+    bool m_handleHovered = false;
+    // Wheel delta not yet worth a whole step (high-resolution wheels send fractions of a notch).
+    int m_wheelRemainder = 0;
 };
 
 } // namespace velmar::platform

@@ -50,8 +50,11 @@ protected:
     void leaveEvent(QEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void setOuterFill(const QColor& colour);
+
     const ButtonStyle* m_style;
     QColor m_outerFill;
     ColourAnimation m_hoverIn;

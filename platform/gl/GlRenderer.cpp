@@ -261,10 +261,13 @@ void GlRenderer::applyLight(const Scene& scene)
 
 void GlRenderer::render(const Scene& scene, const Camera& camera, QSize devicePixels, const QColor& background)
 {
+    // After a release, or a failed initialisation, there are no functions to call.
+    if (!m_ready)
+        return;
     m_gl->glViewport(0, 0, devicePixels.width(), devicePixels.height());
     m_gl->glClearColor(float(background.redF()), float(background.greenF()), float(background.blueF()), 1.0f);
     m_gl->glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    if (!m_ready || devicePixels.isEmpty())
+    if (devicePixels.isEmpty())
         return;
     m_gl->glEnable(GL_DEPTH_TEST);
     m_gl->glEnable(GL_MULTISAMPLE);

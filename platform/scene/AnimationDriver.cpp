@@ -24,7 +24,6 @@ AnimationDriver::AnimationDriver(QObject* parent) : QObject(parent)
     connect(&m_timer, &QTimer::timeout, this, &AnimationDriver::tick);
     m_elapsed.start();
     m_running.reserve(16);
-    m_stepping.reserve(16);
 }
 
 void AnimationDriver::setClock(AnimationClock* clock)
@@ -53,8 +52,9 @@ void AnimationDriver::add(FloatAnimation* animation)
 void AnimationDriver::remove(FloatAnimation* animation)
 {
     m_running.erase(std::remove(m_running.begin(), m_running.end(), animation), m_running.end());
-    // A finish handler may stop another animation in the middle of a step.
-    std::replace(m_stepping.begin(), m_stepping.end(), animation, static_cast<FloatAnimation*>(nullptr));
+    // A finish handler may stop another animation in the middle of a step, at any nesting level.
+    for (std::size_t level = 0; level < m_depth; ++level)
+        std::replace(m_stepping[level].begin(), m_stepping[level].end(), animation, static_cast<FloatAnimation*>(nullptr));
     if (m_running.empty()) {
         m_timer.stop();
         emit idle();
@@ -63,17 +63,21 @@ void AnimationDriver::remove(FloatAnimation* animation)
 
 void AnimationDriver::tick()
 {
-    // A handler that pumps events must not step the animations again from inside a step.
-    if (m_running.empty() || m_inTick)
+    ++m_ticks;
+    if (m_running.empty())
         return;
-    m_inTick = true;
     const double t = now();
-    m_stepping.assign(m_running.begin(), m_running.end());
-    for (FloatAnimation*& animation : m_stepping)
-        if (animation)
+    if (m_stepping.size() <= m_depth)
+        m_stepping.emplace_back().reserve(16);
+    std::vector<FloatAnimation*>& level = m_stepping[m_depth];
+    level.assign(m_running.begin(), m_running.end());
+    ++m_depth;
+    // By index: a nested step may grow the deque, never this level's vector.
+    for (std::size_t i = 0; i < level.size(); ++i)
+        if (FloatAnimation* animation = level[i])
             animation->advanceTo(t);
-    m_stepping.clear();
-    m_inTick = false;
+    --m_depth;
+    level.clear();
     emit stepped();
 }
 

@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QTimer>
 
+#include <deque>
 #include <vector>
 
 namespace velmar::platform {
@@ -34,11 +35,15 @@ public:
 
     bool isActive() const { return !m_running.empty(); }
     int runningCount() const { return int(m_running.size()); }
+    // Timer wake-ups so far, idle ones included: an idle program has none.
+    long tickCount() const { return m_ticks; }
 
     void add(FloatAnimation* animation);
     void remove(FloatAnimation* animation);
 
-    // One step of every running animation, as the timer does it.
+    // One step of every running animation, as the timer does it. A step may run inside another (an
+    // animation's handler that starts a turn and waits for it): the inner one steps every animation
+    // except those whose own step is still on the stack.
     void tick();
 
 signals:
@@ -51,9 +56,11 @@ private:
     QTimer m_timer;
     QElapsedTimer m_elapsed;
     AnimationClock* m_clock = nullptr;
-    bool m_inTick = false;
+    long m_ticks = 0;
     std::vector<FloatAnimation*> m_running;
-    std::vector<FloatAnimation*> m_stepping;
+    // One list per nesting level of tick(); a deque so inner levels never move outer ones.
+    std::deque<std::vector<FloatAnimation*>> m_stepping;
+    std::size_t m_depth = 0;
 };
 
 } // namespace velmar::platform

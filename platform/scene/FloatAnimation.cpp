@@ -29,7 +29,7 @@ void FloatAnimation::start()
         driver.add(this);
     }
     if (m_delay <= 0)
-        m_apply(valueAt(0.0));
+        applyValue(valueAt(0.0));
 }
 
 void FloatAnimation::stop()
@@ -40,33 +40,32 @@ void FloatAnimation::stop()
 
 void FloatAnimation::advanceTo(double now)
 {
-    if (!m_running)
+    if (!m_running || m_inStep)
         return;
     const double t = now - m_startTime - double(m_delay);
     if (t < 0)
         return;
-    if (m_duration <= 0) {
-        if (!m_loop)
-            finish();
-        else
-            m_apply(endValue());
-        return;
-    }
-    double p = t / double(m_duration);
+    const double p = m_duration > 0 ? t / double(m_duration) : 1.0;
     if (!m_loop && p >= 1.0) {
         finish();
         return;
     }
-    if (m_loop)
-        p -= std::floor(p);
-    m_apply(valueAt(p));
+    applyValue(m_duration > 0 ? valueAt(p - std::floor(p)) : endValue());
+}
+
+void FloatAnimation::applyValue(float value)
+{
+    const bool outer = m_inStep;
+    m_inStep = true;
+    m_apply(value);
+    m_inStep = outer;
 }
 
 void FloatAnimation::finish()
 {
+    applyValue(endValue());
     m_running = false;
     AnimationDriver::shared().remove(this);
-    m_apply(endValue());
     if (onFinish)
         onFinish(*this);
 }

@@ -44,7 +44,7 @@ public:
 
     // (Re)starts the run; unless delayed, writes the first value at once.
     void start();
-    // When running: running off, end value written, finish handler. Otherwise nothing.
+    // When running: end value written, running off, finish handler. Otherwise nothing.
     void stop();
 
     // Driver only: step to the driver's time `now` (seconds).
@@ -54,6 +54,7 @@ public:
     float endValue() const { return m_inverse ? m_startValue : m_stopValue; }
 
 private:
+    void applyValue(float value);
     void finish();
 
     QString m_name;
@@ -67,6 +68,8 @@ private:
     AnimationType m_type = AnimationType::In;
     Interpolation m_interpolation = Interpolation::Linear;
     bool m_running = false;
+    // Inside this animation's own step: a nested driver step leaves it alone.
+    bool m_inStep = false;
     double m_startTime = 0;
 };
 

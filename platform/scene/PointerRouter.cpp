@@ -40,7 +40,13 @@ void PointerRouter::dispatch(Kind kind, QSizeF view, QPointF pos, PointerEvent e
 {
     event.x = float(pos.x());
     event.y = float(pos.y());
-    if (!toView && view.width() > 0 && view.height() > 0) {
+    // Outside the view (the pointer dragged over the panel or off the window, still delivered by the
+    // toolkit's implicit grab) there is no object under the pointer, and only the view's own capture
+    // may take the event.
+    const bool inside = pos.x() >= 0 && pos.y() >= 0 && pos.x() < view.width() && pos.y() < view.height();
+    if (!toView && !inside)
+        return;
+    if (!toView) {
         const Ray world = pickRay(m_camera, view, pos);
         const Hit hit = hitTest(m_scene, world);
         if (hit.object) {

@@ -24,7 +24,7 @@ public:
     ViewHandler onViewMouseUp;
 
     // `view` is the view's logical size, `pos` the pointer in logical pixels; `buttons` are those held
-    // once the event has happened.
+    // once the event has happened. Outside the view only a captured move or release is delivered.
     void press(QSizeF view, QPointF pos, Qt::MouseButton button, Qt::MouseButtons buttons, Qt::KeyboardModifiers mods);
     void move(QSizeF view, QPointF pos, Qt::MouseButtons buttons, Qt::KeyboardModifiers mods);
     void release(QSizeF view, QPointF pos, Qt::MouseButton button, Qt::MouseButtons buttons, Qt::KeyboardModifiers mods);

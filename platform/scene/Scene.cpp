@@ -23,6 +23,11 @@ SceneObject* Scene::find(const QString& name) const
     return nullptr;
 }
 
+void Scene::missing(const QString& name)
+{
+    qFatal("Scene: no object of the asked kind is declared as \"%s\"", qPrintable(name));
+}
+
 FloatAnimation* Scene::findAnimation(const QString& name) const
 {
     for (FloatAnimation* animation : m_animationList)

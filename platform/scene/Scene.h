@@ -39,10 +39,15 @@ public:
     SceneObject* find(const QString& name) const;
     FloatAnimation* findAnimation(const QString& name) const;
 
+    // The object declared as `name` with kind T; a name that is not declared, or of another kind, is a
+    // programming error and stops the program with a message.
     template <typename T>
     T& get(const QString& name) const
     {
-        return dynamic_cast<T&>(*find(name));
+        T* object = dynamic_cast<T*>(find(name));
+        if (!object)
+            missing(name);
+        return *object;
     }
 
     void notifyChanged() { emit changed(); }
@@ -52,6 +57,8 @@ signals:
     void changed();
 
 private:
+    [[noreturn]] static void missing(const QString& name);
+
     std::vector<std::unique_ptr<SceneObject>> m_objects;
     std::vector<SceneObject*> m_components;
     std::vector<std::unique_ptr<FloatAnimation>> m_animations;

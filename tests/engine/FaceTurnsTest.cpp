@@ -1,11 +1,16 @@
 // Animated face turns checked against the independent reference model.
+#include "cube/StartPosition.h"
 #include "engine/FaceTurns.h"
 
 #include "support/ManualClock.h"
 #include "support/ReferenceCube.h"
 #include "support/SceneReading.h"
 
+#include <QCoreApplication>
+#include <QTimer>
 #include <gtest/gtest.h>
+
+#include <map>
 
 #include <random>
 
@@ -203,6 +208,71 @@ TEST_F(FaceTurns, MovesRequestedDuringATurnAreQueuedAndPlayedInOrder)
     EXPECT_EQ(turns.pendingCount(), 0u);
     EXPECT_EQ(testkit::compareWithModel(cube, model), "");
     EXPECT_EQ(testkit::checkAtRest(cube), "");
+}
+
+TEST_F(FaceTurns, ATurnStartedFromAnotherAnimationsFinishRunsToItsEnd)
+{
+    // Only a safety net for a broken driver: the nested wait ends after a handful of loop passes.
+    QTimer watchdog;
+    watchdog.setSingleShot(true);
+    QObject::connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+    watchdog.start(20000);
+    platform::FloatAnimation fade("fade", [](float) {});
+    fade.setStopValue(1);
+    fade.setDuration(0.2f);
+    bool returned = false;
+    fade.onFinish = [&](platform::FloatAnimation&) {
+        turns.Rotate('R');
+        returned = true;
+    };
+    fade.start();
+    ASSERT_TRUE(testkit::pumpUntil([&] { return returned; }));
+    ReferenceCube model;
+    model.play("R");
+    EXPECT_EQ(testkit::compareWithModel(cube, model), "");
+    EXPECT_EQ(testkit::checkAtRest(cube), "");
+}
+
+TEST_F(FaceTurns, WhileAPatternPlaysRequestsFromInsideATurnAreDropped)
+{
+    host.auto_ = true;
+    bool offered = false;
+    auto feeder = QObject::connect(&platform::AnimationDriver::shared(), &platform::AnimationDriver::stepped, &scene,
+                                   [&] {
+                                       if (!offered && turns.isTurning()) {
+                                           offered = true;
+                                           turns.Rotate('B');
+                                       }
+                                   });
+    turns.Rotate('W');
+    QObject::disconnect(feeder);
+    host.auto_ = false;
+    EXPECT_TRUE(offered);
+    ReferenceCube model;
+    model.play("W");
+    EXPECT_EQ(testkit::compareWithModel(cube, model), "") << "a pattern's letters are its only moves";
+}
+
+TEST_F(FaceTurns, TheStartPositionUndoesAnyTurns)
+{
+    useEveryTurnDuration(0.1f);
+    std::mt19937 random(1234);
+    const std::string alphabet = "rRgGwWoObByY";
+    for (int i = 0; i < 40; ++i)
+        turns.Rotate(alphabet[random() % alphabet.size()]);
+    ASSERT_NE(testkit::compareWithModel(cube, ReferenceCube()), "");
+    cube::SortVelmar(cube);
+    EXPECT_EQ(testkit::compareWithModel(cube, ReferenceCube()), "");
+    EXPECT_EQ(testkit::checkAtRest(cube), "");
+    // Exactly as declared, not merely close: home positions and the exact placements.
+    const std::map<std::string, QVector3D> homes = {{"CC1", {-3, -3, -3}}, {"CC7", {3, 3, 3}}, {"CA3", {3, 0, -3}},
+                                                    {"CA12", {0, 3, 3}}};
+    for (const auto& [name, home] : homes)
+        EXPECT_EQ(piece(name.c_str()).position(), home) << name;
+    EXPECT_EQ(sticker("PLCA3B").position(), QVector3D(1.51f, 0, 0));
+    EXPECT_EQ(sticker("PLCC5O").position(), QVector3D(0, 0, 1.51f));
+    EXPECT_EQ(sticker("PLCC5O").rotationAngle(), QVector3D(180, 0, 0));
+    EXPECT_EQ(sticker("PLCA12J").rotationAngle(), QVector3D(90, 0, 0));
 }
 
 TEST_F(FaceTurns, TheQueueIsBounded)

@@ -1,10 +1,14 @@
 // Float animation lifecycle and the shared driver, on a clock the test moves by hand.
+#include "platform/gl/GlRenderer.h"
 #include "platform/scene/AnimationDriver.h"
 #include "platform/scene/EventPump.h"
 #include "platform/scene/FloatAnimation.h"
+#include "platform/scene/Scene.h"
 
 #include "support/ManualClock.h"
 
+#include <QCoreApplication>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -166,6 +170,88 @@ TEST_F(Animation, AFinishHandlerMayStopAnotherAnimationInTheSameStep)
     EXPECT_FALSE(anim.running());
     EXPECT_FALSE(second.running());
     EXPECT_EQ(other.back(), 1.0f);
+}
+
+TEST_F(Animation, TheEndValueIsWrittenWhileStillRunning)
+{
+    // Stopping, and ending on time, write the end value first, then clear the running flag.
+    std::vector<bool> runningAtWrite;
+    FloatAnimation a("a", [&](float) { runningAtWrite.push_back(a.running()); });
+    a.setStopValue(1);
+    a.setDuration(10);
+    a.start();
+    a.stop();
+    ASSERT_EQ(runningAtWrite.size(), 2u);
+    EXPECT_TRUE(runningAtWrite.back());
+    EXPECT_FALSE(a.running());
+    a.start();
+    at(11);
+    EXPECT_TRUE(runningAtWrite.back());
+    EXPECT_FALSE(a.running());
+}
+
+TEST(AnimationDriver, AWaitStartedInsideAStepStillAdvances)
+{
+    velmar::testkit::SteppingClockScope clock(0.05);
+    // Only a safety net for a broken driver: the nested wait ends after a handful of loop passes.
+    QTimer watchdog;
+    watchdog.setSingleShot(true);
+    QObject::connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+    watchdog.start(20000);
+
+    int innerSteps = 0;
+    FloatAnimation inner("inner", [&](float) { ++innerSteps; });
+    inner.setStopValue(1);
+    inner.setDuration(0.5f);
+    bool innerEnded = false;
+    FloatAnimation outer("outer", [](float) {});
+    outer.setStopValue(1);
+    outer.setDuration(0.1f);
+    // Like a hint's fade whose end starts a turn: the finish handler runs inside a driver step.
+    outer.onFinish = [&](FloatAnimation&) {
+        inner.start();
+        innerEnded = waitWhileRunning(inner);
+    };
+    outer.start();
+    EXPECT_TRUE(waitWhileRunning(outer));
+    EXPECT_TRUE(innerEnded);
+    EXPECT_FALSE(inner.running());
+    EXPECT_GE(innerSteps, 5);
+    EXPECT_FALSE(AnimationDriver::shared().isActive());
+}
+
+TEST(AnimationDriver, AnIdleDriverHasNoTimer)
+{
+    velmar::testkit::SteppingClockScope clock(0.05);
+    AnimationDriver& driver = AnimationDriver::shared();
+    FloatAnimation a("a", [](float) {});
+    a.setStopValue(1);
+    a.setDuration(0.2f);
+    a.start();
+    EXPECT_TRUE(waitWhileRunning(a));
+    const long ticks = driver.tickCount();
+    for (int i = 0; i < 50; ++i)
+        QCoreApplication::processEvents();
+    EXPECT_EQ(driver.tickCount(), ticks) << "the zero-interval timer would tick on every pass if it still ran";
+}
+
+TEST(SceneLookup, AMisspeltNameStopsTheProgramWithItsName)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    Scene scene;
+    scene.add<Camera>(nullptr, QStringLiteral("Camera"));
+    EXPECT_EQ(&scene.get<Camera>(QStringLiteral("Camera")), scene.find(QStringLiteral("Camera")));
+    EXPECT_DEATH(scene.get<Camera>(QStringLiteral("Camra")), "Camra");
+    EXPECT_DEATH(scene.get<Box>(QStringLiteral("Camera")), "Camera");
+}
+
+TEST(GlRendererState, DrawingBeforeInitialisationDoesNothing)
+{
+    Scene scene;
+    Camera& camera = scene.add<Camera>(nullptr, QStringLiteral("Camera"));
+    GlRenderer renderer;
+    renderer.render(scene, camera, QSize(64, 48), Qt::gray); // no context, no functions: must not touch GL
+    EXPECT_FALSE(renderer.isReady());
 }
 
 TEST(AnimationDriver, WaitingPumpsEventsUntilTheAnimationEnds)

@@ -3,6 +3,11 @@
 
 #include "platform/scene/AnimationDriver.h"
 
+#include <QCoreApplication>
+#include <QEventLoop>
+
+#include <functional>
+
 namespace velmar::testkit {
 
 // Time moves only when the test says so.
@@ -46,5 +51,17 @@ public:
 private:
     SteppingClock m_clock;
 };
+
+// Pumps the event loop until `done` holds, at most `passes` times (on a stepping clock each pass is one
+// animation step); true when it held. Bounded by passes, never by wall time.
+inline bool pumpUntil(const std::function<bool()>& done, int passes = 20000)
+{
+    for (int i = 0; i < passes; ++i) {
+        if (done())
+            return true;
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+    }
+    return done();
+}
 
 } // namespace velmar::testkit

@@ -15,9 +15,9 @@ TEST_F(Keyboard, WindowAsDeclared)
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Velmar's Cube - 3D"));
     EXPECT_EQ(window.size(), QSize(466, 567));
     EXPECT_EQ(view().size(), QSize(466, 351));
-    EXPECT_EQ(window.sclytCommand->geometry(), QRect(0, 351, 466, 216));
-    EXPECT_EQ(window.recCommand->geometry(), QRect(0, 0, 466, 216));
-    EXPECT_TRUE(window.recCommand->isEnabled());
+    EXPECT_EQ(window.Panel.sclytCommand->geometry(), QRect(0, 351, 466, 216));
+    EXPECT_EQ(window.Panel.recCommand->geometry(), QRect(0, 0, 466, 216));
+    EXPECT_TRUE(window.Panel.recCommand->isEnabled());
 }
 
 TEST_F(Keyboard, MoveLettersTurnAndOtherKeysDoNot)
@@ -50,15 +50,15 @@ TEST_F(Keyboard, PanelIsDimmedAndDeafDuringATurn)
     platform::FloatAnimation& red = *window.Cube.turns[size_t(cube::TStickPosition::PoFront)];
     auto original = red.onFinish;
     red.onFinish = [&](platform::FloatAnimation& a) {
-        EXPECT_FALSE(window.recCommand->isEnabled());
-        EXPECT_DOUBLE_EQ(window.recCommand->drawnOpacity(), 0.8);
+        EXPECT_FALSE(window.Panel.recCommand->isEnabled());
+        EXPECT_DOUBLE_EQ(platform::DisabledDimming::drawnOpacity(window.Panel.recCommand), 0.8);
         checked = true;
         original(a);
     };
     QTest::keyClick(&window, 'R');
     EXPECT_TRUE(checked);
-    EXPECT_TRUE(window.recCommand->isEnabled());
-    EXPECT_DOUBLE_EQ(window.recCommand->drawnOpacity(), 1.0);
+    EXPECT_TRUE(window.Panel.recCommand->isEnabled());
+    EXPECT_DOUBLE_EQ(platform::DisabledDimming::drawnOpacity(window.Panel.recCommand), 1.0);
 }
 
 TEST_F(Keyboard, ABurstTypedDuringATurnEndsInTheModelsState)
@@ -77,7 +77,7 @@ TEST_F(Keyboard, ABurstTypedDuringATurnEndsInTheModelsState)
     model.play("W" + burst);
     EXPECT_EQ(testkit::compareWithModel(window.Cube, model), "");
     EXPECT_EQ(testkit::checkAtRest(window.Cube), "");
-    EXPECT_TRUE(window.recCommand->isEnabled());
+    EXPECT_TRUE(window.Panel.recCommand->isEnabled());
 }
 
 TEST_F(Keyboard, KeysAreIgnoredWhileAPatternPlays)
@@ -90,11 +90,16 @@ TEST_F(Keyboard, KeysAreIgnoredWhileAPatternPlays)
 
 TEST_F(Keyboard, IdleWindowNeitherAnimatesNorRepaints)
 {
+    // The start-up hints fade out first; after that nothing moves.
+    platform::AnimationDriver& driver = platform::AnimationDriver::shared();
+    ASSERT_TRUE(testkit::pumpUntil([&] { return !driver.isActive(); }));
     QTest::qWait(100);
     const int frames = view().frameCount();
+    const long ticks = driver.tickCount();
     QTest::qWait(300);
     EXPECT_EQ(view().frameCount(), frames);
-    EXPECT_FALSE(platform::AnimationDriver::shared().isActive());
+    EXPECT_EQ(driver.tickCount(), ticks) << "an idle driver has no timer to wake it";
+    EXPECT_FALSE(driver.isActive());
 }
 
 } // namespace

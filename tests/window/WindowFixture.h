@@ -3,6 +3,7 @@
 
 #include "app/UMain.h"
 #include "panel/CommandRect.h"
+#include "platform/controls/DisabledDimming.h"
 #include "panel/ScaledLayout.h"
 #include "platform/gl/Viewport3D.h"
 
