@@ -9,7 +9,6 @@
 #include "panel/CommandRect.h"
 #include "panel/LightSettings.h"
 #include "panel/ScaledLayout.h"
-#include "platform/controls/Accessibility.h"
 #include "platform/controls/ArcDial.h"
 #include "platform/controls/ChoiceList.h"
 #include "platform/controls/DisabledDimming.h"
@@ -51,7 +50,6 @@ TFormMain::TFormMain(QWidget* parent)
 {
     setWindowTitle(QStringLiteral("Velmar's Cube - 3D"));
     setFocusPolicy(Qt::StrongFocus);
-    platform::installControlAccessibility();
     buildViewport();
     layOut();
     platform::DisabledDimming::install(Panel.sclytCommand);

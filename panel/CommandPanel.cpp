@@ -42,6 +42,7 @@ QWidget* create(const ControlDecl& decl, QWidget* parent)
         auto* bar = new platform::ProgressBar(parent);
         bar->setRange(int(decl.minimum), int(decl.maximum));
         bar->setTextVisible(false);
+        bar->setValue(int(decl.minimum));
         bar->hide();
         return bar;
     }

@@ -3,6 +3,7 @@
 #include "ArcDial.h"
 #include "CalloutPanel.h"
 #include "FloatSlider.h"
+#include "LinkLabel.h"
 
 #include <QAccessible>
 
@@ -18,6 +19,8 @@ QAccessibleInterface* controlFactory(const QString& className, QObject* object)
         return accessibleArcDial(static_cast<ArcDial*>(object));
     if (className == QLatin1String(CalloutPanel::staticMetaObject.className()))
         return accessibleCallout(static_cast<CalloutPanel*>(object));
+    if (className == QLatin1String(LinkLabel::staticMetaObject.className()))
+        return accessibleLinkLabel(static_cast<LinkLabel*>(object));
     return nullptr;
 }
 

@@ -75,6 +75,8 @@ QAccessibleInterface* accessibleArcDial(ArcDial* dial)
 
 ArcDial::ArcDial(QWidget* parent) : QWidget(parent)
 {
+    // Before anything asks for this widget's accessible interface, which Qt then keeps.
+    installControlAccessibility();
     setFocusPolicy(Qt::StrongFocus);
 }
 

@@ -60,6 +60,10 @@ public:
             return static_cast<const CalloutPanel*>(object())->text();
         return QAccessibleWidget::text(t);
     }
+    // The text element is the panel's own text, read once through the panel.
+    int childCount() const override { return 0; }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
 };
 
 } // namespace
@@ -72,6 +76,8 @@ QAccessibleInterface* accessibleCallout(CalloutPanel* panel)
 CalloutPanel::CalloutPanel(QWidget* parent)
     : QWidget(parent), m_text(new QLabel(this)), m_fade(new QGraphicsOpacityEffect(this))
 {
+    // Before anything asks for this widget's accessible interface, which Qt then keeps.
+    installControlAccessibility();
     // A hint only: clicks go to whatever lies beneath it.
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);

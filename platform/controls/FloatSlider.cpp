@@ -92,6 +92,8 @@ QAccessibleInterface* accessibleFloatSlider(FloatSlider* slider)
 
 FloatSlider::FloatSlider(QWidget* parent) : QWidget(parent)
 {
+    // Before anything asks for this widget's accessible interface, which Qt then keeps.
+    installControlAccessibility();
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_Hover);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);

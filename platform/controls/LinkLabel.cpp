@@ -1,5 +1,9 @@
 #include "LinkLabel.h"
 
+#include "Accessibility.h"
+
+#include <QAccessibleWidget>
+
 #include <QGraphicsDropShadowEffect>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -13,11 +17,38 @@ namespace velmar::platform {
 namespace {
 // How many pixels of blur a softness of 1 stands for.
 constexpr qreal kBlurPerSoftness = 8.0;
+class LinkLabelAccessible : public QAccessibleWidget {
+public:
+    explicit LinkLabelAccessible(LinkLabel* link) : QAccessibleWidget(link, QAccessible::Link)
+    {
+        addControllingSignal(QStringLiteral("clicked()"));
+    }
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
+            return static_cast<const LinkLabel*>(widget())->text();
+        return QAccessibleWidget::text(t);
+    }
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& name) override
+    {
+        if (name == pressAction() && widget()->isEnabled())
+            emit static_cast<LinkLabel*>(widget())->clicked();
+    }
+};
+
 } // namespace
+
+QAccessibleInterface* accessibleLinkLabel(LinkLabel* link)
+{
+    return new LinkLabelAccessible(link);
+}
 
 LinkLabel::LinkLabel(const QString& text, const Shadow& shadow, QWidget* parent)
     : QLabel(text, parent), m_shadow(new QGraphicsDropShadowEffect(this))
 {
+    // Before anything asks for this widget's accessible interface, which Qt then keeps.
+    installControlAccessibility();
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::StrongFocus);
     setTextFormat(Qt::PlainText);
