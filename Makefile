@@ -29,8 +29,8 @@ test-sanitize: build-asan
 	@bash scripts/run-tests.sh asan
 
 bench: build
-	@if [ -z "$$DISPLAY" ]; then xvfb-run -a -s "-screen 0 1280x1024x24" ./build/dev/bench/velmar_bench; \
-	else ./build/dev/bench/velmar_bench; fi
+	@if [ -z "$$DISPLAY" ]; then xvfb-run -a -s "-screen 0 1280x1024x24" sh -c './build/dev/bench/velmar_bench && ./build/dev/bench/velmar_window_bench'; \
+	else ./build/dev/bench/velmar_bench && ./build/dev/bench/velmar_window_bench; fi
 
 clean:
 	rm -rf build

@@ -3,6 +3,9 @@
 #include <array>
 
 namespace velmar::panel {
+
+const char* const kInfoAddress = VELMAR_HOMEPAGE;
+
 namespace {
 
 using K = ControlKind;

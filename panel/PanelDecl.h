@@ -52,6 +52,7 @@ struct HintDecl {
 };
 std::span<const HintDecl, 3> panelHints();
 
-inline constexpr const char* kInfoAddress = "https://velmar.example/cube";
+// The program's web address, shown and opened by the link.
+extern const char* const kInfoAddress;
 
 } // namespace velmar::panel

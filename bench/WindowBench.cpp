@@ -1,0 +1,50 @@
+// The whole window on the real 30 ms clock: how long the longest pattern takes at the fastest turn
+// speed, against the 25 x 0.1 s its turns animate for.
+#include "app/UMain.h"
+#include "platform/controls/FloatSlider.h"
+#include "platform/gl/OpenGlProbe.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTest>
+#include <benchmark/benchmark.h>
+
+#include <cstring>
+
+using namespace velmar;
+
+namespace {
+
+constexpr int kBande = 7;
+
+void BM_BandeAtTheFastestSpeed(benchmark::State& state)
+{
+    TFormMain window;
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window)) {
+        state.SkipWithError("no window");
+        return;
+    }
+    window.Panel.tbSpeedAnim->setValue(window.Panel.tbSpeedAnim->maximum());
+    const double animated = double(std::strlen(engine::FUN_VALUES[kBande])) * window.Cube.turns[0]->duration();
+    for (auto _ : state) {
+        window.Patterns.request(kBande);
+        while (window.Patterns.hasPendingRequest() || window.Patterns.isPlaying())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+    state.counters["animated_s"] = animated;
+}
+BENCHMARK(BM_BandeAtTheFastestSpeed)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    platform::installDefaultSurfaceFormat();
+    int qtArgc = 1;
+    QApplication app(qtArgc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
