@@ -6,6 +6,7 @@
 #include "LinkLabel.h"
 
 #include <QAccessible>
+#include <QLocale>
 
 namespace velmar::platform {
 namespace {
@@ -25,6 +26,36 @@ QAccessibleInterface* controlFactory(const QString& className, QObject* object)
 }
 
 } // namespace
+
+void* AccessibleValueWidget::interface_cast(QAccessible::InterfaceType type)
+{
+    if (type == QAccessible::ValueInterface)
+        return static_cast<QAccessibleValueInterface*>(this);
+    return QAccessibleWidget::interface_cast(type);
+}
+
+QString AccessibleValueWidget::text(QAccessible::Text type) const
+{
+    if (type == QAccessible::Value)
+        return QLocale().toString(currentValue().toDouble(), 'g', 6);
+    return QAccessibleWidget::text(type);
+}
+
+void AccessibleValueWidget::setCurrentValue(const QVariant& value)
+{
+    bool ok = false;
+    const double number = value.toDouble(&ok);
+    if (ok)
+        setNumber(number);
+}
+
+void notifyValueChanged(QObject* control, double value)
+{
+    if (!QAccessible::isActive())
+        return;
+    QAccessibleValueChangeEvent changed(control, value);
+    QAccessible::updateAccessibility(&changed);
+}
 
 void installControlAccessibility()
 {

@@ -2,10 +2,8 @@
 #include "Accessibility.h"
 
 #include <QAccessible>
-#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QLinearGradient>
-#include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -31,36 +29,18 @@ double asDecimal(float value)
     return decimal;
 }
 
-class ArcDialAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
+class ArcDialAccessible : public AccessibleValueWidget {
 public:
-    explicit ArcDialAccessible(ArcDial* dial) : QAccessibleWidget(dial, QAccessible::Dial) {}
-
-    void* interface_cast(QAccessible::InterfaceType type) override
-    {
-        if (type == QAccessible::ValueInterface)
-            return static_cast<QAccessibleValueInterface*>(this);
-        return QAccessibleWidget::interface_cast(type);
-    }
-
-    QString text(QAccessible::Text type) const override
-    {
-        if (type == QAccessible::Value)
-            return QLocale().toString(asDecimal(dial()->value()), 'g', 6);
-        return QAccessibleWidget::text(type);
-    }
+    explicit ArcDialAccessible(ArcDial* dial) : AccessibleValueWidget(dial, QAccessible::Dial) {}
 
     QVariant currentValue() const override { return asDecimal(dial()->value()); }
-    void setCurrentValue(const QVariant& value) override
-    {
-        bool ok = false;
-        const double number = value.toDouble(&ok);
-        if (ok)
-            dial()->setValue(float(number));
-    }
     // The dial has no range; this is the span one turn of the pointer covers.
     QVariant maximumValue() const override { return 180.0; }
     QVariant minimumValue() const override { return -180.0; }
     QVariant minimumStepSize() const override { return double(kKeyStep); }
+
+protected:
+    void setNumber(double value) override { dial()->setValue(float(value)); }
 
 private:
     ArcDial* dial() const { return static_cast<ArcDial*>(widget()); }
@@ -87,10 +67,7 @@ void ArcDial::setValue(float value)
     m_value = value;
     update();
     emit valueChanged(m_value);
-    if (QAccessible::isActive()) {
-        QAccessibleValueChangeEvent changed(this, asDecimal(m_value));
-        QAccessible::updateAccessibility(&changed);
-    }
+    notifyValueChanged(this, asDecimal(m_value));
 }
 
 float ArcDial::angleOf(QPointF centre, QPointF pointer)

@@ -2,9 +2,7 @@
 #include "Accessibility.h"
 
 #include <QAccessible>
-#include <QAccessibleWidget>
 #include <QKeyEvent>
-#include <QLocale>
 #include <QMouseEvent>
 #include <QStyleOptionSlider>
 #include <QStylePainter>
@@ -44,32 +42,11 @@ double powerOfTen(int exponent)
     return power;
 }
 
-class FloatSliderAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
+class FloatSliderAccessible : public AccessibleValueWidget {
 public:
-    explicit FloatSliderAccessible(FloatSlider* slider) : QAccessibleWidget(slider, QAccessible::Slider) {}
-
-    void* interface_cast(QAccessible::InterfaceType type) override
-    {
-        if (type == QAccessible::ValueInterface)
-            return static_cast<QAccessibleValueInterface*>(this);
-        return QAccessibleWidget::interface_cast(type);
-    }
-
-    QString text(QAccessible::Text type) const override
-    {
-        if (type == QAccessible::Value)
-            return QLocale().toString(slider()->value(), 'g', 6);
-        return QAccessibleWidget::text(type);
-    }
+    explicit FloatSliderAccessible(FloatSlider* slider) : AccessibleValueWidget(slider, QAccessible::Slider) {}
 
     QVariant currentValue() const override { return slider()->value(); }
-    void setCurrentValue(const QVariant& value) override
-    {
-        bool ok = false;
-        const double number = value.toDouble(&ok);
-        if (ok)
-            slider()->setValue(number);
-    }
     QVariant maximumValue() const override { return slider()->maximum(); }
     QVariant minimumValue() const override { return slider()->minimum(); }
     QVariant minimumStepSize() const override
@@ -78,6 +55,9 @@ public:
         const FloatSlider* s = slider();
         return s->step() > 0 ? s->step() : (s->maximum() - s->minimum()) / 100;
     }
+
+protected:
+    void setNumber(double value) override { slider()->setValue(value); }
 
 private:
     FloatSlider* slider() const { return static_cast<FloatSlider*>(widget()); }
@@ -128,10 +108,7 @@ void FloatSlider::setValue(double value)
     m_value = stored;
     update();
     emit valueChanged(m_value);
-    if (QAccessible::isActive()) {
-        QAccessibleValueChangeEvent changed(this, m_value);
-        QAccessible::updateAccessibility(&changed);
-    }
+    notifyValueChanged(this, m_value);
 }
 
 double FloatSlider::snapped(double value) const

@@ -14,26 +14,15 @@
 #include <vector>
 
 using namespace velmar::platform;
-using velmar::testkit::ManualClock;
 
 namespace {
 
 class Animation : public ::testing::Test {
 protected:
-    void SetUp() override { driver().setClock(&clock); }
-    void TearDown() override
-    {
-        anim.stop();
-        driver().setClock(nullptr);
-    }
+    void TearDown() override { anim.stop(); }
     static AnimationDriver& driver() { return AnimationDriver::shared(); }
-    void at(double t)
-    {
-        clock.t = t;
-        driver().tick();
-    }
 
-    ManualClock clock;
+    velmar::testkit::ManualClockScope clock;
     std::vector<float> written;
     int finishes = 0;
     FloatAnimation anim{"anim", [this](float v) { written.push_back(v); }};
@@ -66,17 +55,17 @@ TEST_F(Animation, StepsByElapsedTimeAndEndsExactlyOnce)
     configure(0, 90, 2);
     anim.setAnimationType(AnimationType::InOut);
     anim.setInterpolation(Interpolation::Back);
-    clock.t = 5;
+    clock.set(5);
     anim.start();
-    at(6);
+    clock.at(6);
     EXPECT_FLOAT_EQ(written.back(), 45); // in-out curves pass the middle at the middle
-    at(6.9);
+    clock.at(6.9);
     EXPECT_TRUE(anim.running());
-    at(7.3);
+    clock.at(7.3);
     EXPECT_FALSE(anim.running());
     EXPECT_EQ(written.back(), 90.0f);
     EXPECT_EQ(finishes, 1);
-    at(8);
+    clock.at(8);
     EXPECT_EQ(finishes, 1);
     EXPECT_FALSE(driver().isActive()) << "the driver goes idle when nothing runs";
 }
@@ -87,12 +76,12 @@ TEST_F(Animation, DelayWritesNothingUntilItHasPassed)
     anim.setDelay(1);
     anim.start();
     EXPECT_TRUE(written.empty());
-    at(0.9);
+    clock.at(0.9);
     EXPECT_TRUE(written.empty());
-    at(1.25);
+    clock.at(1.25);
     ASSERT_EQ(written.size(), 1u);
     EXPECT_FLOAT_EQ(written[0], 0.5f);
-    at(1.6);
+    clock.at(1.6);
     EXPECT_EQ(written.back(), 0.0f);
     EXPECT_EQ(finishes, 1);
 }
@@ -103,9 +92,9 @@ TEST_F(Animation, InverseRunsFromStopToStart)
     anim.setInverse(true);
     anim.start();
     EXPECT_EQ(written.back(), 360.0f);
-    at(2.5);
+    clock.at(2.5);
     EXPECT_FLOAT_EQ(written.back(), 270);
-    at(11);
+    clock.at(11);
     EXPECT_EQ(written.back(), 0.0f);
     EXPECT_EQ(finishes, 1);
 }
@@ -116,10 +105,10 @@ TEST_F(Animation, LoopNeverEnds)
     anim.setInverse(true);
     anim.setLoop(true);
     anim.start();
-    at(35);
+    clock.at(35);
     EXPECT_TRUE(anim.running());
     EXPECT_FLOAT_EQ(written.back(), 180);
-    at(1000.5);
+    clock.at(1000.5);
     EXPECT_TRUE(anim.running());
     EXPECT_EQ(finishes, 0);
 }
@@ -130,7 +119,7 @@ TEST_F(Animation, StopWhenRunningLandsOnTheEndValue)
     anim.setInverse(true);
     anim.setLoop(true);
     anim.start();
-    at(3);
+    clock.at(3);
     anim.stop();
     EXPECT_FALSE(anim.running());
     EXPECT_EQ(written.back(), 0.0f);
@@ -145,13 +134,13 @@ TEST_F(Animation, RestartWhileRunningStartsOverWithoutFinishing)
 {
     configure(0, 10, 1);
     anim.start();
-    at(0.5);
+    clock.at(0.5);
     anim.start();
     EXPECT_EQ(written.back(), 0.0f);
-    at(1.25);
+    clock.at(1.25);
     EXPECT_TRUE(anim.running());
     EXPECT_EQ(finishes, 0);
-    at(1.5);
+    clock.at(1.5);
     EXPECT_EQ(finishes, 1);
 }
 
@@ -166,7 +155,7 @@ TEST_F(Animation, AFinishHandlerMayStopAnotherAnimationInTheSameStep)
     anim.onFinish = [&](FloatAnimation&) { second.stop(); };
     anim.start();
     second.start();
-    at(2);
+    clock.at(2);
     EXPECT_FALSE(anim.running());
     EXPECT_FALSE(second.running());
     EXPECT_EQ(other.back(), 1.0f);
@@ -185,7 +174,7 @@ TEST_F(Animation, TheEndValueIsWrittenWhileStillRunning)
     EXPECT_TRUE(runningAtWrite.back());
     EXPECT_FALSE(a.running());
     a.start();
-    at(11);
+    clock.at(11);
     EXPECT_TRUE(runningAtWrite.back());
     EXPECT_FALSE(a.running());
 }

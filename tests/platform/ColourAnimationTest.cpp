@@ -10,7 +10,6 @@
 #include <vector>
 
 using namespace velmar::platform;
-using velmar::testkit::ManualClock;
 
 namespace {
 
@@ -66,24 +65,14 @@ class ColourAnimationRun : public testing::Test {
 protected:
     void SetUp() override
     {
-        driver().setClock(&clock);
         anim.setStartColour(argb(0xFFFF0000));
         anim.setStopColour(argb(0xFFF89C9C));
         anim.setDuration(0.2f);
     }
-    void TearDown() override
-    {
-        anim.stop();
-        driver().setClock(nullptr);
-    }
+    void TearDown() override { anim.stop(); }
     static AnimationDriver& driver() { return AnimationDriver::shared(); }
-    void at(double t)
-    {
-        clock.t = t;
-        driver().tick();
-    }
 
-    ManualClock clock;
+    velmar::testkit::ManualClockScope clock;
     std::vector<QColor> written;
     ColourAnimation anim{"colour", [this](const QColor& c) { written.push_back(c); }};
 };
@@ -99,9 +88,9 @@ TEST_F(ColourAnimationRun, StartWritesTheStartColourAtOnce)
 
 TEST_F(ColourAnimationRun, HalfwayIsTheRoundedChannelMean)
 {
-    clock.t = 3;
+    clock.set(3);
     anim.start();
-    at(3.1);
+    clock.at(3.1);
     ASSERT_EQ(written.size(), 2u);
     EXPECT_TRUE(sameColour(written[1], 0xFFFC4E4E));
 }
@@ -109,18 +98,18 @@ TEST_F(ColourAnimationRun, HalfwayIsTheRoundedChannelMean)
 TEST_F(ColourAnimationRun, EndWritesTheStopColourOnceAndTheDriverGoesIdle)
 {
     anim.start();
-    at(0.15);
+    clock.at(0.15);
     EXPECT_TRUE(anim.running());
-    at(0.2);
+    clock.at(0.2);
     EXPECT_TRUE(sameColour(written.back(), 0xFFF89C9C));
     // The duration is a float and 0.2f is a hair over 0.2 s: the run may end on this step or the next.
-    at(0.23);
+    clock.at(0.23);
     EXPECT_FALSE(anim.running());
     EXPECT_FALSE(driver().isActive());
     EXPECT_TRUE(sameColour(written.back(), 0xFFF89C9C));
     EXPECT_EQ(std::count(written.begin(), written.end(), argb(0xFFF89C9C)), 1);
     const auto count = written.size();
-    at(0.5);
+    clock.at(0.5);
     EXPECT_EQ(written.size(), count) << "nothing is written after the end";
 }
 
@@ -128,13 +117,13 @@ TEST_F(ColourAnimationRun, StepsThatRoundToTheSameColourWriteNothing)
 {
     anim.setStopColour(argb(0xFFFE0000)); // red moves by one over the whole run
     anim.start();
-    at(0.04); // 255 - 0.2 → 255
-    at(0.08); // 255 - 0.4 → 255
+    clock.at(0.04); // 255 - 0.2 → 255
+    clock.at(0.08); // 255 - 0.4 → 255
     EXPECT_EQ(written.size(), 1u);
-    at(0.12); // 255 - 0.6 → 254
+    clock.at(0.12); // 255 - 0.6 → 254
     ASSERT_EQ(written.size(), 2u);
     EXPECT_TRUE(sameColour(written[1], 0xFFFE0000));
-    at(0.3);
+    clock.at(0.3);
     EXPECT_EQ(written.size(), 2u);
     EXPECT_FALSE(anim.running());
 }
@@ -142,7 +131,7 @@ TEST_F(ColourAnimationRun, StepsThatRoundToTheSameColourWriteNothing)
 TEST_F(ColourAnimationRun, StopWhileRunningLandsOnTheStopColour)
 {
     anim.start();
-    at(0.05);
+    clock.at(0.05);
     anim.stop();
     EXPECT_FALSE(anim.running());
     EXPECT_TRUE(sameColour(written.back(), 0xFFF89C9C));
@@ -157,10 +146,10 @@ TEST_F(ColourAnimationRun, RestartWritesTheStartColourAgain)
     anim.start();
     anim.start();
     EXPECT_EQ(written.size(), 2u) << "each start writes its start colour, even one just written";
-    at(0.1);
+    clock.at(0.1);
     anim.start();
     EXPECT_TRUE(sameColour(written.back(), 0xFFFF0000));
-    at(0.2);
+    clock.at(0.2);
     EXPECT_TRUE(anim.running()) << "the run restarted at 0.1 s and lasts 0.2 s";
     EXPECT_TRUE(sameColour(written.back(), 0xFFFC4E4E));
 }

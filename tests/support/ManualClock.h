@@ -17,6 +17,26 @@ public:
     double t = 0;
 };
 
+// Installs a manual clock on the shared driver for the scope's lifetime.
+class ManualClockScope {
+public:
+    ManualClockScope() { platform::AnimationDriver::shared().setClock(&m_clock); }
+    ~ManualClockScope() { platform::AnimationDriver::shared().setClock(nullptr); }
+    ManualClockScope(const ManualClockScope&) = delete;
+    ManualClockScope& operator=(const ManualClockScope&) = delete;
+
+    void set(double t) { m_clock.t = t; }
+    // Moves time to `t` and steps the driver once, as its timer would.
+    void at(double t)
+    {
+        m_clock.t = t;
+        platform::AnimationDriver::shared().tick();
+    }
+
+private:
+    ManualClock m_clock;
+};
+
 // Advances a fixed step each time the driver reads it, i.e. once per animation step; with the driver's
 // timer at 0 ms each pass of the event loop is one step, so long animations play out in microseconds
 // through the program's own code path.

@@ -10,6 +10,8 @@
 
 #include <QCheckBox>
 
+#include <optional>
+
 using namespace velmar;
 using velmar::testkit::ReferenceCube;
 using P = cube::TStickPosition;
@@ -120,18 +122,15 @@ TEST_F(ViewControls, DraggingOnADialSetsItToThePointersAngle)
 
 class AutoRotation : public ViewControls {
 protected:
+    // Replaces the stepping clock while it lives; the window's start-up ran on that one.
+    std::optional<testkit::ManualClockScope> manual;
     void SetUp() override
     {
         ViewControls::SetUp();
-        platform::AnimationDriver::shared().setClock(&manual);
+        manual.emplace();
     }
-    void TearDown() override { platform::AnimationDriver::shared().setClock(nullptr); }
-    void at(double t)
-    {
-        manual.t = t;
-        platform::AnimationDriver::shared().tick();
-    }
-    testkit::ManualClock manual;
+    void TearDown() override { manual.reset(); }
+    void at(double t) { manual->at(t); }
 };
 
 TEST_F(AutoRotation, TickingJumpsTheDialTo360AndItFallsLinearly)
