@@ -15,7 +15,7 @@ for tool in Xvfb xdotool cc; do
   command -v "$tool" >/dev/null || { echo "measure: needs $tool (apt-get install xvfb xdotool libx11-dev gcc)" >&2; exit 1; }
 done
 
-tools=$build/bench-tools
+tools=$(realpath -m "$build/bench-tools")
 mkdir -p "$tools"
 [ "$tools/swapcount.so" -nt bench/tools/swapcount.c ] || cc -O2 -shared -fPIC -o "$tools/swapcount.so" bench/tools/swapcount.c -ldl
 [ "$tools/waitmapped" -nt bench/tools/waitmapped.c ] || cc -O2 -o "$tools/waitmapped" bench/tools/waitmapped.c -lX11
@@ -52,7 +52,7 @@ launch() {
   home=$(mktemp -d -p "$work")
   t0=$(now_us)
   env -u XDG_CONFIG_HOME -u XDG_DATA_HOME -u XDG_CACHE_HOME HOME="$home" SWAPLOG="$log" \
-    LD_PRELOAD="$PWD/$tools/swapcount.so" "$@" >/dev/null 2>&1 &
+    LD_PRELOAD="$tools/swapcount.so" "$@" >/dev/null 2>&1 &
   local pid=$!
   found=$("$tools/waitmapped" "^$name" 20) || { echo "measure: no window for $name" >&2; kill "$pid"; return 1; }
   wid=${found% *}; tmap=${found#* }

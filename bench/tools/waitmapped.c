@@ -39,6 +39,14 @@ static Window find(Display* d, Window w, const regex_t* re)
     return found;
 }
 
+/* Windows come and go while the tree is walked: a vanished one is no error here. */
+static int ignore_errors(Display* d, XErrorEvent* e)
+{
+    (void)d;
+    (void)e;
+    return 0;
+}
+
 int main(int argc, char** argv)
 {
     if (argc < 3)
@@ -49,6 +57,7 @@ int main(int argc, char** argv)
     Display* d = XOpenDisplay(NULL);
     if (!d)
         return 1;
+    XSetErrorHandler(ignore_errors);
     const long long deadline = now_us() + atoll(argv[2]) * 1000000LL;
     while (now_us() < deadline) {
         const Window w = find(d, DefaultRootWindow(d), &re);

@@ -7,6 +7,8 @@
 #include <QOpenGLFunctions_3_3_Core>
 #include <QOpenGLVersionFunctionsFactory>
 
+#include <algorithm>
+
 namespace velmar::platform {
 namespace {
 
@@ -52,10 +54,9 @@ uniform float uCutOff;
 uniform float uExponent;
 uniform vec3 uEyePos;
 void main() {
-    // Two-sided: a surface seen from behind (only a plane can be) is lit as its other side.
+    // Only sides facing the eye are drawn (back faces are culled), so the normal needs no flip.
     vec3 toEye = uEyePos - vWorldPos;
     vec3 n = normalize(vNormal);
-    if (dot(n, toEye) < 0.0) n = -n;
     vec4 texel = uTextured ? texture(uTexture, vUv) : vec4(1.0);
     vec3 light = uEmissive.rgb * uEmissive.a;
     vec3 highlight = vec3(0.0);
@@ -152,6 +153,7 @@ bool GlRenderer::initialize(const Scene& scene)
         m_gl->glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
         m_objects.textures.emplace_back(image, id);
     }
+    m_drawables.reserve(scene.components().size());
     m_ready = true;
     return true;
 }
@@ -271,7 +273,11 @@ void GlRenderer::render(const Scene& scene, const Camera& camera, QSize devicePi
         return;
     m_gl->glEnable(GL_DEPTH_TEST);
     m_gl->glEnable(GL_MULTISAMPLE);
-    m_gl->glDisable(GL_CULL_FACE);
+    // Every box side and every sticker is seen from outside only; the sides face outwards clockwise
+    // once the view's Y flip has turned them over.
+    m_gl->glEnable(GL_CULL_FACE);
+    m_gl->glCullFace(GL_BACK);
+    m_gl->glFrontFace(GL_CW);
     m_gl->glUseProgram(m_objects.program);
     m_gl->glActiveTexture(GL_TEXTURE0);
     m_gl->glUniform1i(m_u.texture, 0);
@@ -283,45 +289,56 @@ void GlRenderer::render(const Scene& scene, const Camera& camera, QSize devicePi
     m_gl->glUniform3f(m_u.eyePos, eye.x(), eye.y(), eye.z());
     applyLight(scene);
 
+
+    // Nearest first: what lies behind fails the depth test before it is shaded.
+    m_drawables.clear();
     const QMatrix4x4 identity;
     for (const SceneObject* object : scene.components())
         if (!object->parent())
-            drawTree(*object, identity);
+            collect(*object, identity, eye);
+    std::sort(m_drawables.begin(), m_drawables.end(),
+              [](const Drawable& a, const Drawable& b) { return a.depth < b.depth; });
+    for (const Drawable& drawable : m_drawables)
+        draw(drawable);
     m_gl->glBindVertexArray(0);
 }
 
-void GlRenderer::drawTree(const SceneObject& object, const QMatrix4x4& parentWorld)
+void GlRenderer::collect(const SceneObject& object, const QMatrix4x4& parentWorld, const QVector3D& eye)
 {
     if (!object.isVisible())
         return;
     const QMatrix4x4 world = parentWorld * object.localTransform();
-    const bool isBox = object.kind() == ObjectKind::Box;
-    if (isBox || object.kind() == ObjectKind::Plane) {
-        const Material& m = static_cast<const MeshObject&>(object).material();
-        if (!m.isInvisible()) {
-            QMatrix4x4 model = world;
-            if (isBox)
-                model.scale(static_cast<const Box&>(object).size());
-            else
-                model.scale(float(static_cast<const Plane&>(object).size().width()),
-                            float(static_cast<const Plane&>(object).size().height()), 1.0f);
-            const QMatrix3x3 normalMat = world.normalMatrix();
-            m_gl->glUniformMatrix4fv(m_u.model, 1, GL_FALSE, model.constData());
-            m_gl->glUniformMatrix3fv(m_u.normalMat, 1, GL_FALSE, normalMat.constData());
-            setColour(m_gl, m_u.diffuse, m.diffuse);
-            setColour(m_gl, m_u.ambient, m.ambient);
-            setColour(m_gl, m_u.emissive, m.emissive);
-            setColour(m_gl, m_u.specular, m.specular);
-            const unsigned texture = textureFor(m.texture);
-            m_gl->glUniform1i(m_u.textured, texture ? 1 : 0);
-            m_gl->glBindTexture(GL_TEXTURE_2D, texture);
-            const Mesh& mesh = isBox ? m_objects.box : m_objects.plane;
-            m_gl->glBindVertexArray(mesh.vao);
-            m_gl->glDrawElements(GL_TRIANGLES, mesh.indexCount, GL_UNSIGNED_SHORT, nullptr);
-        }
-    }
+    if ((object.kind() == ObjectKind::Box || object.kind() == ObjectKind::Plane) &&
+        !static_cast<const MeshObject&>(object).material().isInvisible())
+        m_drawables.push_back({&object, world, (world.column(3).toVector3D() - eye).lengthSquared()});
     for (const SceneObject* child : object.children())
-        drawTree(*child, world);
+        collect(*child, world, eye);
+}
+
+void GlRenderer::draw(const Drawable& drawable)
+{
+    const SceneObject& object = *drawable.object;
+    const bool isBox = object.kind() == ObjectKind::Box;
+    const Material& m = static_cast<const MeshObject&>(object).material();
+    QMatrix4x4 model = drawable.world;
+    if (isBox)
+        model.scale(static_cast<const Box&>(object).size());
+    else
+        model.scale(float(static_cast<const Plane&>(object).size().width()),
+                    float(static_cast<const Plane&>(object).size().height()), 1.0f);
+    const QMatrix3x3 normalMat = drawable.world.normalMatrix();
+    m_gl->glUniformMatrix4fv(m_u.model, 1, GL_FALSE, model.constData());
+    m_gl->glUniformMatrix3fv(m_u.normalMat, 1, GL_FALSE, normalMat.constData());
+    setColour(m_gl, m_u.diffuse, m.diffuse);
+    setColour(m_gl, m_u.ambient, m.ambient);
+    setColour(m_gl, m_u.emissive, m.emissive);
+    setColour(m_gl, m_u.specular, m.specular);
+    const unsigned texture = textureFor(m.texture);
+    m_gl->glUniform1i(m_u.textured, texture ? 1 : 0);
+    m_gl->glBindTexture(GL_TEXTURE_2D, texture);
+    const Mesh& mesh = isBox ? m_objects.box : m_objects.plane;
+    m_gl->glBindVertexArray(mesh.vao);
+    m_gl->glDrawElements(GL_TRIANGLES, mesh.indexCount, GL_UNSIGNED_SHORT, nullptr);
 }
 
 void GlRenderer::release()

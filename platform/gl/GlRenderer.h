@@ -49,15 +49,25 @@ private:
         std::vector<std::pair<const QImage*, unsigned>> textures;
     };
 
+    // One box or plane to draw this frame, with its world transform and its distance from the eye.
+    struct Drawable {
+        const SceneObject* object;
+        QMatrix4x4 world;
+        float depth;
+    };
+
     bool buildProgram();
     void buildMesh(Mesh& mesh, const std::vector<float>& vertices, const std::vector<unsigned short>& indices);
     unsigned textureFor(const QImage* image) const;
-    void drawTree(const SceneObject& object, const QMatrix4x4& parentWorld);
+    void collect(const SceneObject& object, const QMatrix4x4& parentWorld, const QVector3D& eye);
+    void draw(const Drawable& drawable);
     void applyLight(const Scene& scene);
 
     QOpenGLFunctions_3_3_Core* m_gl = nullptr;
     GlObjects m_objects;
     Uniforms m_u;
+    // Reused every frame, so drawing allocates nothing once it has grown to the scene's size.
+    std::vector<Drawable> m_drawables;
     bool m_ready = false;
     QString m_error;
 };
