@@ -1,6 +1,7 @@
 #include "CubeScene.h"
 
 #include "ColourTiles.h"
+#include "HiddenSides.h"
 
 namespace velmar::cube {
 namespace {
@@ -151,6 +152,7 @@ TCubeScene::TCubeScene(platform::Scene& scene) : CubeCentral(declareRoot(scene))
         turn.setInterpolation(platform::Interpolation::Bounce);
         turns[std::size_t(face.side)] = &turn;
     }
+    hideSidesAtRest(*this);
 }
 
 TStickPosition TCubeScene::faceOfPivot(const platform::SceneObject* object) const

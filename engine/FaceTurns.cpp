@@ -1,5 +1,6 @@
 #include "FaceTurns.h"
 
+#include "cube/HiddenSides.h"
 #include "platform/scene/EventPump.h"
 
 #include <array>
@@ -106,6 +107,7 @@ void TFaceTurns::gather(const platform::FloatAnimation& animation)
         local[axis] = 0;
         object->setPosition(local);
     }
+    cube::showSidesOfTurn(m_cube, turning);
 }
 
 void TFaceTurns::RotationFinish()
@@ -127,6 +129,7 @@ void TFaceTurns::RotationFinish()
         object->setPosition(snapped);
         cube::remapAfterTurn(face.axis, *object, LastDirection);
     }
+    cube::hideSidesAtRest(m_cube);
     if (!m_host.mvtAuto())
         m_host.setCommandEnabled(true);
 }

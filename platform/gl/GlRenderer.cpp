@@ -8,6 +8,7 @@
 #include <QOpenGLVersionFunctionsFactory>
 
 #include <algorithm>
+#include <cstdint>
 
 namespace velmar::platform {
 namespace {
@@ -76,7 +77,8 @@ void main() {
 }
 )";
 
-// Unit cube centred on the origin: position, normal, uv for each of 4 corners of 6 sides.
+// Unit cube centred on the origin: position, normal, uv for each of 4 corners of 6 sides, the sides in
+// the order of Box::sideOf's bits: -Z, +Z, -Y, +Y, -X, +X.
 std::vector<float> cubeVertices()
 {
     struct Side {
@@ -308,7 +310,9 @@ void GlRenderer::collect(const SceneObject& object, const QMatrix4x4& parentWorl
     if (!object.isVisible())
         return;
     const QMatrix4x4 world = parentWorld * object.localTransform();
-    if ((object.kind() == ObjectKind::Box || object.kind() == ObjectKind::Plane) &&
+    const bool allHidden =
+        object.kind() == ObjectKind::Box && static_cast<const Box&>(object).hiddenSides() == Box::kAllSides;
+    if ((object.kind() == ObjectKind::Box || object.kind() == ObjectKind::Plane) && !allHidden &&
         !static_cast<const MeshObject&>(object).material().isInvisible())
         m_drawables.push_back({&object, world, (world.column(3).toVector3D() - eye).lengthSquared()});
     for (const SceneObject* child : object.children())
@@ -338,7 +342,17 @@ void GlRenderer::draw(const Drawable& drawable)
     m_gl->glBindTexture(GL_TEXTURE_2D, texture);
     const Mesh& mesh = isBox ? m_objects.box : m_objects.plane;
     m_gl->glBindVertexArray(mesh.vao);
-    m_gl->glDrawElements(GL_TRIANGLES, mesh.indexCount, GL_UNSIGNED_SHORT, nullptr);
+    const Box::Sides hidden = isBox ? static_cast<const Box&>(object).hiddenSides() : 0;
+    if (hidden == 0) {
+        m_gl->glDrawElements(GL_TRIANGLES, mesh.indexCount, GL_UNSIGNED_SHORT, nullptr);
+        return;
+    }
+    // The box mesh holds its sides in the order of their bits, six indices each.
+    constexpr int kIndicesPerSide = 6;
+    for (int side = 0; side < 6; ++side)
+        if (!(hidden & (1u << side)))
+            m_gl->glDrawElements(GL_TRIANGLES, kIndicesPerSide, GL_UNSIGNED_SHORT,
+                                 reinterpret_cast<const void*>(std::uintptr_t(side * kIndicesPerSide * sizeof(unsigned short))));
 }
 
 void GlRenderer::release()

@@ -127,6 +127,14 @@ void MeshObject::setEmissive(const QColor& colour)
     setMaterial(m);
 }
 
+void Box::setHiddenSides(Sides sides)
+{
+    if (sides == m_hiddenSides)
+        return;
+    m_hiddenSides = sides;
+    changed();
+}
+
 void SpotLight::setParams(const Params& params)
 {
     if (params == m_params)

@@ -11,6 +11,7 @@
 #include <QString>
 #include <QVector3D>
 
+#include <cstdint>
 #include <functional>
 #include <vector>
 
@@ -142,8 +143,20 @@ public:
     Box(Scene& scene, QString name, QVector3D size) : MeshObject(scene, ObjectKind::Box, std::move(name)), m_size(size) {}
     const QVector3D& size() const { return m_size; }
 
+    // One bit per side, in the box's own frame; a hidden side is not drawn (whoever declared the scene
+    // knows it cannot be seen, e.g. it touches a neighbour).
+    using Sides = std::uint8_t;
+    static constexpr Sides sideOf(Axis axis, bool positive)
+    {
+        return Sides(1u << (2 * (2 - int(axis)) + (positive ? 1 : 0)));
+    }
+    static constexpr Sides kAllSides = 0x3F;
+    Sides hiddenSides() const { return m_hiddenSides; }
+    void setHiddenSides(Sides sides);
+
 private:
     QVector3D m_size;
+    Sides m_hiddenSides = 0;
 };
 
 // Lies in its local XY plane, its visible side facing its own -Z.
