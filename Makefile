@@ -1,7 +1,7 @@
 # make run   - install what is missing, build, start VelmarCube
 # make test  - install what is missing, build, run every test (under Xvfb when there is no display)
 # make test-sanitize - the same tests built with AddressSanitizer and UndefinedBehaviorSanitizer
-# make bench - the benchmarks in bench/
+# make bench - the benchmarks in bench/: Google Benchmark figures, then the whole program against a bare view
 .PHONY: run test test-sanitize build build-asan bench deps clean
 
 deps:
@@ -29,8 +29,8 @@ test-sanitize: build-asan
 	@bash scripts/run-tests.sh asan
 
 bench: build
-	@if [ -z "$$DISPLAY" ]; then xvfb-run -a -s "-screen 0 1280x1024x24" sh -c './build/dev/bench/velmar_bench && ./build/dev/bench/velmar_window_bench'; \
-	else ./build/dev/bench/velmar_bench && ./build/dev/bench/velmar_window_bench; fi
+	@xvfb-run -a -s "-screen 0 1280x1024x24" sh -c './build/dev/bench/velmar_bench && ./build/dev/bench/velmar_window_bench'
+	@bash bench/measure.sh
 
 clean:
 	rm -rf build

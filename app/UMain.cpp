@@ -72,8 +72,11 @@ void TFormMain::buildViewport()
 {
     const QString problem = platform::openGlProblem();
     if (problem.isEmpty()) {
-        m_glView = new platform::Viewport3D(Scene3D, *Cube.Camera, kSilver, this);
-        Viewport3D2 = m_glView;
+        m_glView = new platform::Viewport3D(Scene3D, *Cube.Camera, kSilver);
+        // The container owns the view's window from now on.
+        Viewport3D2 = QWidget::createWindowContainer(m_glView, this);
+        m_glView->setKeyReceiver(this);
+        Viewport3D2->setMinimumSize(1, 1);
     } else {
         std::fprintf(stderr, "VelmarCube: the 3D view is not available: %s\n", qPrintable(problem));
         Viewport3D2 = new platform::ViewportUnavailable(kSilver, problem, this);
@@ -271,8 +274,8 @@ void TFormMain::BwTbLightChange(QObject*)
 
 void TFormMain::SetLight()
 {
+    // The light's new colour asks the view for a repaint through the scene.
     panel::SetLight(Cube, Panel.BwTbLight->value());
-    Viewport3D2->update();
 }
 
 void TFormMain::SortVelmar()

@@ -79,7 +79,8 @@ public:
     velmar::platform::Scene Scene3D;
     velmar::cube::TCubeScene Cube;
 
-    // The 3D view: a Viewport3D when OpenGL works, otherwise a widget that says why not.
+    // The 3D view: the widget that holds a Viewport3D window when OpenGL works, otherwise a widget that
+    // says why not.
     QWidget* Viewport3D2 = nullptr;
     velmar::platform::Viewport3D* glViewport() const { return m_glView; }
 

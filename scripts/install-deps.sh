@@ -7,6 +7,7 @@ packages=(
   qt6-base-dev libqt6opengl6-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth libgl1-mesa-dri
+  xdotool libx11-dev
 )
 
 missing=()

@@ -2,8 +2,11 @@
 
 #include "platform/scene/Scene.h"
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QOpenGLContext>
+#include <QOpenGLFramebufferObject>
 #include <QPainter>
 
 #include <cstdio>
@@ -11,26 +14,29 @@
 namespace velmar::platform {
 
 namespace {
-void paintMessage(QWidget& widget, const QColor& background, const QString& problem)
+void paintMessage(QPaintDevice& device, const QColor& background, const QString& problem)
 {
-    QPainter painter(&widget);
-    painter.fillRect(widget.rect(), background);
+    QPainter painter(&device);
+    const QRect all(0, 0, device.width(), device.height());
+    painter.fillRect(all, background);
     painter.setPen(Qt::black);
-    painter.drawText(widget.rect().adjusted(12, 12, -12, -12), Qt::AlignCenter | Qt::TextWordWrap,
+    painter.drawText(all.adjusted(12, 12, -12, -12), Qt::AlignCenter | Qt::TextWordWrap,
                      QObject::tr("The 3D view is not available: %1.").arg(problem));
 }
 } // namespace
 
-Viewport3D::Viewport3D(Scene& scene, Camera& camera, QColor background, QWidget* parent)
-    : QOpenGLWidget(parent), m_scene(scene), m_camera(camera), m_background(background), m_router(scene, camera)
+Viewport3D::Viewport3D(Scene& scene, Camera& camera, QColor background)
+    : QOpenGLWindow(NoPartialUpdate), m_scene(scene), m_camera(camera), m_background(background),
+      m_router(scene, camera)
 {
-    setMinimumSize(1, 1);
-    connect(&m_scene, &Scene::changed, this, qOverload<>(&QWidget::update));
+    // Typed letters are the window's, not the view's: the view never takes the keyboard focus.
+    setFlag(Qt::WindowDoesNotAcceptFocus);
+    connect(&m_scene, &Scene::changed, this, qOverload<>(&QPaintDeviceWindow::update));
 }
 
 Viewport3D::~Viewport3D()
 {
-    // QOpenGLWidget destroys the context after this destructor: its signal must not reach us then.
+    // QOpenGLWindow destroys the context after this destructor: its signal must not reach us then.
     QObject::disconnect(m_contextGone);
     if (m_renderer.isReady() && context())
         releaseGl();
@@ -47,6 +53,25 @@ void Viewport3D::initializeGL()
     }
 }
 
+QImage Viewport3D::grabFrame()
+{
+    if (!context() || !m_renderer.isReady())
+        return {};
+    makeCurrent();
+    const qreal dpr = devicePixelRatio();
+    const QSize pixels(qRound(width() * dpr), qRound(height() * dpr));
+    QOpenGLFramebufferObjectFormat format;
+    format.setAttachment(QOpenGLFramebufferObject::Depth);
+    format.setSamples(context()->format().samples());
+    QOpenGLFramebufferObject target(pixels, format);
+    target.bind();
+    m_renderer.render(m_scene, m_camera, pixels, m_background);
+    QImage image = target.toImage();
+    target.release();
+    doneCurrent();
+    return image;
+}
+
 void Viewport3D::releaseGl()
 {
     makeCurrent();
@@ -60,7 +85,7 @@ void Viewport3D::paintGL()
         paintProblem();
         return;
     }
-    const qreal dpr = devicePixelRatioF();
+    const qreal dpr = devicePixelRatio();
     m_renderer.render(m_scene, m_camera, QSize(qRound(width() * dpr), qRound(height() * dpr)), m_background);
     ++m_frames;
 }
@@ -72,17 +97,42 @@ void Viewport3D::paintProblem()
 
 void Viewport3D::mousePressEvent(QMouseEvent* event)
 {
-    m_router.press(size(), event->position(), event->button(), event->buttons(), event->modifiers());
+    if (m_keyReceiver && !m_keyReceiver->isActiveWindow())
+        m_keyReceiver->activateWindow();
+    m_router.press(QSizeF(size()), event->position(), event->button(), event->buttons(), event->modifiers());
 }
 
 void Viewport3D::mouseMoveEvent(QMouseEvent* event)
 {
-    m_router.move(size(), event->position(), event->buttons(), event->modifiers());
+    m_router.move(QSizeF(size()), event->position(), event->buttons(), event->modifiers());
 }
 
 void Viewport3D::mouseReleaseEvent(QMouseEvent* event)
 {
-    m_router.release(size(), event->position(), event->button(), event->buttons(), event->modifiers());
+    m_router.release(QSizeF(size()), event->position(), event->button(), event->buttons(), event->modifiers());
+}
+
+void Viewport3D::keyPressEvent(QKeyEvent* event)
+{
+    passOn(event);
+}
+
+void Viewport3D::keyReleaseEvent(QKeyEvent* event)
+{
+    passOn(event);
+}
+
+void Viewport3D::passOn(QKeyEvent* event)
+{
+    if (!m_keyReceiver) {
+        event->ignore();
+        return;
+    }
+    QWidget* focus = QApplication::focusWidget();
+    QWidget* target = focus && focus->window() == m_keyReceiver->window() ? focus : m_keyReceiver.data();
+    QKeyEvent copy(event->type(), event->key(), event->modifiers(), event->text(), event->isAutoRepeat(),
+                   ushort(event->count()));
+    QCoreApplication::sendEvent(target, &copy);
 }
 
 ViewportUnavailable::ViewportUnavailable(QColor background, QString problem, QWidget* parent)

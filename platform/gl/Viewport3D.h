@@ -1,28 +1,41 @@
-// The 3D view widget: draws the scene through its camera and routes pointer events into it.
+// The 3D view: draws the scene through its camera and routes pointer events into it. It is a native
+// OpenGL window of its own, placed among the widgets by a window container: drawing straight to its own
+// surface spares the whole top-level window a composition pass on every frame.
 #pragma once
 
 #include "GlRenderer.h"
+
 #include "platform/scene/PointerRouter.h"
 
 #include <QColor>
-#include <QOpenGLWidget>
+#include <QOpenGLWindow>
+#include <QPointer>
+#include <QWidget>
 
 namespace velmar::platform {
 
 class Scene;
 class Camera;
 
-class Viewport3D : public QOpenGLWidget {
+class Viewport3D : public QOpenGLWindow {
     Q_OBJECT
 public:
-    Viewport3D(Scene& scene, Camera& camera, QColor background, QWidget* parent = nullptr);
+    Viewport3D(Scene& scene, Camera& camera, QColor background);
     ~Viewport3D() override;
 
     PointerRouter& router() { return m_router; }
+    // The widget whose window the view lives in: keys that reach the view (the pointer over it, where
+    // the keyboard follows the pointer) go on to that window's focused control or to it, and a press on
+    // the view activates that window.
+    void setKeyReceiver(QWidget* receiver) { m_keyReceiver = receiver; }
     // Set when the renderer could not be built on the context it got.
     const QString& problem() const { return m_problem; }
     const QColor& background() const { return m_background; }
     int frameCount() const { return m_frames; }
+    // The scene as the view draws it now, at the view's device pixels and sample count, rendered
+    // afresh into an image (what the window last presented may be older). Null before the view has
+    // been shown.
+    QImage grabFrame();
 
 protected:
     void initializeGL() override;
@@ -30,8 +43,11 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
 
 private:
+    void passOn(QKeyEvent* event);
     void releaseGl();
     void paintProblem();
 
@@ -43,6 +59,7 @@ private:
     PointerRouter m_router;
     int m_frames = 0;
     QMetaObject::Connection m_contextGone;
+    QPointer<QWidget> m_keyReceiver;
 };
 
 // Stands in for the 3D view where no OpenGL 3.3 context can be had: says why, on the view's background.

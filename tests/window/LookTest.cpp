@@ -42,7 +42,7 @@ protected:
         EXPECT_LT(total / (3 * pixels), 1.0) << name.toStdString() << ": mean difference per channel";
         EXPECT_LT(off / pixels, 0.005) << name.toStdString() << ": share of pixels visibly off";
     }
-    QImage frame() { return view().grabFramebuffer(); }
+    QImage frame() { return view().grabFrame(); }
 };
 
 TEST_F(Look, DefaultView)

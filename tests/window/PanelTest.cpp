@@ -379,8 +379,8 @@ TEST_F(Panel, AmbianceShowsFlatFullColours)
 {
     QTest::mouseClick(control("RbAmbiance"), Qt::LeftButton);
     QTest::qWait(50);
-    const QImage shot = view().grabFramebuffer();
-    const double dpr = view().devicePixelRatioF();
+    const QImage shot = view().grabFrame();
+    const double dpr = view().devicePixelRatio();
     auto at = [&](QVector3D world) {
         const QPointF p = pixelOf(world);
         return shot.pixelColor(QPoint(int(p.x() * dpr), int(p.y() * dpr)));

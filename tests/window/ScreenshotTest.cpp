@@ -23,9 +23,9 @@ class Screenshot : public velmar::testkit::ShownWindow {};
 TEST_F(Screenshot, DefaultView)
 {
     QTest::qWait(50);
-    const QImage shot = view().grabFramebuffer();
+    const QImage shot = view().grabFrame();
     ASSERT_FALSE(shot.isNull());
-    const double dpr = view().devicePixelRatioF();
+    const double dpr = view().devicePixelRatio();
     auto at = [&](QPointF logical) { return shot.pixelColor(QPoint(int(logical.x() * dpr), int(logical.y() * dpr))); };
 
     EXPECT_EQ(at({3, 3}), QColor(0xC0, 0xC0, 0xC0));
@@ -59,8 +59,8 @@ TEST_F(Screenshot, TurnedTopLayerShowsTheNextFacesColours)
 {
     QTest::keyClick(&window, 'W'); // front's top row now shows the right face's blue
     QTest::qWait(50);
-    const QImage shot = view().grabFramebuffer();
-    const double dpr = view().devicePixelRatioF();
+    const QImage shot = view().grabFrame();
+    const double dpr = view().devicePixelRatio();
     const QPointF p = pixelOf({0, -3, -4.51f});
     EXPECT_TRUE(isBlue(shot.pixelColor(QPoint(int(p.x() * dpr), int(p.y() * dpr)))));
 }

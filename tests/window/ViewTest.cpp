@@ -273,8 +273,8 @@ TEST_F(OrbitAndStickers, TheLightFollowsTheCamera)
     auto redChannelOfFaceSeenStraightOn = [&](const QQuaternion& rigTurn, QVector3D faceCentre) {
         window.Cube.Dummy->setDeclaredRotation(rigTurn, {});
         QTest::qWait(30);
-        const QImage shot = view().grabFramebuffer();
-        const QPointF p = pixelOf(faceCentre) * view().devicePixelRatioF();
+        const QImage shot = view().grabFrame();
+        const QPointF p = pixelOf(faceCentre) * view().devicePixelRatio();
         return shot.pixelColor(p.toPoint()).red();
     };
     const int front = redChannelOfFaceSeenStraightOn({}, {0, 0, -4.51f});
