@@ -15,7 +15,7 @@
 #include "platform/controls/FloatSlider.h"
 #include "platform/controls/GreyRampSlider.h"
 #include "platform/controls/ProgressBar.h"
-#include "platform/gl/OpenGlProbe.h"
+#include "platform/gl/SurfaceFormat.h"
 #include "platform/gl/Viewport3D.h"
 
 #include <QAbstractButton>
@@ -70,20 +70,33 @@ TFormMain::~TFormMain()
 
 void TFormMain::buildViewport()
 {
-    const QString problem = platform::openGlProblem();
-    if (problem.isEmpty()) {
-        m_glView = new platform::Viewport3D(Scene3D, *Cube.Camera, kSilver);
-        // The container owns the view's window from now on.
-        Viewport3D2 = QWidget::createWindowContainer(m_glView, this);
-        m_glView->setKeyReceiver(this);
-        Viewport3D2->setMinimumSize(1, 1);
-    } else {
-        std::fprintf(stderr, "VelmarCube: the 3D view is not available: %s\n", qPrintable(problem));
-        Viewport3D2 = new platform::ViewportUnavailable(kSilver, problem, this);
-    }
+    m_glView = new platform::Viewport3D(Scene3D, *Cube.Camera, kSilver);
+    // The container owns the view's window from now on.
+    Viewport3D2 = QWidget::createWindowContainer(m_glView, this);
+    Viewport3D2->setMinimumSize(1, 1);
+    m_glView->setKeyReceiver(this);
+    // Found out when the view first gets its context; the view is replaced from the event loop, not
+    // from inside its own set-up.
+    connect(m_glView, &platform::Viewport3D::unavailable, this, &TFormMain::showViewUnavailable, Qt::QueuedConnection);
+    nameView();
+}
+
+void TFormMain::nameView()
+{
     Viewport3D2->setObjectName(QStringLiteral("Viewport3D2"));
     Viewport3D2->setAccessibleName(QStringLiteral("Cube"));
     Viewport3D2->setFocusPolicy(Qt::NoFocus);
+}
+
+void TFormMain::showViewUnavailable(const QString& problem)
+{
+    std::fprintf(stderr, "VelmarCube: the 3D view is not available: %s\n", qPrintable(problem));
+    QWidget* standIn = new platform::ViewportUnavailable(kSilver, problem, this);
+    delete layout()->replaceWidget(Viewport3D2, standIn);
+    delete Viewport3D2;
+    m_glView = nullptr;
+    Viewport3D2 = standIn;
+    nameView();
 }
 
 void TFormMain::layOut()

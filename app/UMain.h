@@ -113,6 +113,8 @@ private:
     void setProgressVisible(bool visible) override;
 
     void buildViewport();
+    void nameView();
+    void showViewUnavailable(const QString& problem);
     void layOut();
     void wire();
 

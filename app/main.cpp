@@ -1,7 +1,7 @@
 // VelmarCube: a 3x3x3 puzzle cube to turn on screen.
 #include "UMain.h"
 
-#include "platform/gl/OpenGlProbe.h"
+#include "platform/gl/SurfaceFormat.h"
 
 #include <QApplication>
 

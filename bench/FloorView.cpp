@@ -1,7 +1,7 @@
 // The floor the program is measured against: a bare OpenGL view of the program's size and surface
 // format that only clears itself. With --animate it repaints every 30 ms, as the program does while
 // something moves.
-#include "platform/gl/OpenGlProbe.h"
+#include "platform/gl/SurfaceFormat.h"
 
 #include <QApplication>
 #include <QOpenGLFunctions>

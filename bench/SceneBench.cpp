@@ -4,7 +4,7 @@
 #include "engine/FaceTurns.h"
 #include "platform/scene/AnimationDriver.h"
 #include "platform/gl/GlRenderer.h"
-#include "platform/gl/OpenGlProbe.h"
+#include "platform/gl/SurfaceFormat.h"
 #include "platform/scene/Picking.h"
 
 #include <QGuiApplication>

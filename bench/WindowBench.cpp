@@ -2,7 +2,7 @@
 // speed, against the 25 x 0.1 s its turns animate for.
 #include "app/UMain.h"
 #include "platform/controls/FloatSlider.h"
-#include "platform/gl/OpenGlProbe.h"
+#include "platform/gl/SurfaceFormat.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

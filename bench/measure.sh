@@ -71,7 +71,7 @@ run_velmar() {
   rss=$(rss_mib "$pid")
   sleep 1 # the start-up hints have faded by now
   idle=$(profile "$pid" "$log" 5)
-  # Key to first changed frame, and how long after its duration the turn's last frame comes (0.5 s turns).
+  # Key to first changed frame, and how long the turn's frames last beyond its duration (0.5 s turns).
   xdotool windowfocus "$wid"
   sleep 0.5
   local lat=() over=() k t f l
@@ -81,7 +81,7 @@ run_velmar() {
     sleep 1.2
     f=$(swaps_after "$log" "$t" 1)
     l=$(swaps_after "$log" "$t" | tail -n 1)
-    lat+=($(( (f - t) / 1000 ))); over+=($(( (l - t) / 1000 - 500 )))
+    lat+=($(( (f - t) / 1000 ))); over+=($(( (l - f) / 1000 - 500 )))
   done
   # Turning without a pause: a letter every half turn for 5 s.
   ( for _ in $(seq 1 11); do xdotool key R; sleep 0.5; done ) &
@@ -140,6 +140,6 @@ row "resident memory 3 s after map (MiB)" "$(col $F 3)" "$(col $V 3)" \
   "$(awk -v a="$(col $V 3)" -v b="$(col $F 3)" 'BEGIN { printf "%+.1f\n", a - b }')"
 row "idle CPU (% of a core), frames/s over 5 s" "$(col $F 4), $(col $F 5)" "$(col $V 4), $(col $V 5)" ""
 row "key -> next frame (ms)" "" "$(col $V 7)" ""
-row "last frame of a 0.5 s turn, after 0.5 s (ms)" "" "$(col $V 8)" ""
+row "a 0.5 s turn's last frame after its first, - 0.5 s (ms)" "" "$(col $V 8)" ""
 row "CPU per frame turning (ms), frames/s" "$(col $F 9) (30)" "$(col $V 11), $(col $V 10)" "$(ratio "$(col $V 11)" "$(col $F 9)")"
 row "CPU per frame auto-rotating (ms), frames/s" "$(col $F 9) (30)" "$(col $V 14), $(col $V 13)" "$(ratio "$(col $V 14)" "$(col $F 9)")"

@@ -1,5 +1,7 @@
 #include "Viewport3D.h"
 
+#include "SurfaceFormat.h"
+
 #include "platform/scene/Scene.h"
 
 #include <QApplication>
@@ -9,90 +11,94 @@
 #include <QOpenGLFramebufferObject>
 #include <QPainter>
 
-#include <cstdio>
-
 namespace velmar::platform {
 
-namespace {
-void paintMessage(QPaintDevice& device, const QColor& background, const QString& problem)
-{
-    QPainter painter(&device);
-    const QRect all(0, 0, device.width(), device.height());
-    painter.fillRect(all, background);
-    painter.setPen(Qt::black);
-    painter.drawText(all.adjusted(12, 12, -12, -12), Qt::AlignCenter | Qt::TextWordWrap,
-                     QObject::tr("The 3D view is not available: %1.").arg(problem));
-}
-} // namespace
-
 Viewport3D::Viewport3D(Scene& scene, Camera& camera, QColor background)
-    : QOpenGLWindow(NoPartialUpdate), m_scene(scene), m_camera(camera), m_background(background),
-      m_router(scene, camera)
+    : m_scene(scene), m_camera(camera), m_background(background), m_router(scene, camera)
 {
+    setSurfaceType(QSurface::OpenGLSurface);
     // Typed letters are the window's, not the view's: the view never takes the keyboard focus.
     setFlag(Qt::WindowDoesNotAcceptFocus);
-    connect(&m_scene, &Scene::changed, this, qOverload<>(&QPaintDeviceWindow::update));
+    connect(&m_scene, &Scene::changed, this, &QWindow::requestUpdate);
 }
 
 Viewport3D::~Viewport3D()
 {
-    // QOpenGLWindow destroys the context after this destructor: its signal must not reach us then.
-    QObject::disconnect(m_contextGone);
-    if (m_renderer.isReady() && context())
-        releaseGl();
+    releaseGl();
 }
 
-void Viewport3D::initializeGL()
+bool Viewport3D::ready()
 {
-    // GL objects die with the context, which may go before the widget (re-parenting, screen change).
-    QObject::disconnect(m_contextGone);
-    m_contextGone = connect(context(), &QOpenGLContext::aboutToBeDestroyed, this, [this] { releaseGl(); });
-    if (!m_renderer.initialize(m_scene)) {
+    if (m_context)
+        return m_problem.isEmpty();
+    // The view finds out itself whether OpenGL 3.3 works here: a context made only to ask would cost the
+    // start-up a second driver set-up.
+    m_context = std::make_unique<QOpenGLContext>();
+    m_context->setFormat(requestedFormat());
+    const bool current = m_context->create() && m_context->makeCurrent(this);
+    m_problem = problemWith(current ? m_context.get() : nullptr);
+    if (m_problem.isEmpty() && !m_renderer.initialize(m_scene))
         m_problem = m_renderer.error();
-        std::fprintf(stderr, "VelmarCube: cannot draw the cube: %s\n", qPrintable(m_problem));
+    if (!m_problem.isEmpty()) {
+        emit unavailable(m_problem);
+        return false;
     }
+    // GL objects die with the context, which may go before the view (a screen change).
+    connect(m_context.get(), &QOpenGLContext::aboutToBeDestroyed, this, &Viewport3D::releaseGl);
+    return true;
+}
+
+QSize Viewport3D::devicePixels() const
+{
+    const qreal dpr = devicePixelRatio();
+    return {qRound(width() * dpr), qRound(height() * dpr)};
+}
+
+void Viewport3D::paint()
+{
+    if (!isExposed() || !ready() || !m_context->makeCurrent(this))
+        return;
+    m_renderer.render(m_scene, m_camera, devicePixels(), m_background);
+    m_context->swapBuffers(this);
+    ++m_frames;
+}
+
+bool Viewport3D::event(QEvent* event)
+{
+    if (event->type() == QEvent::UpdateRequest) {
+        paint();
+        return true;
+    }
+    return QWindow::event(event);
+}
+
+void Viewport3D::exposeEvent(QExposeEvent*)
+{
+    paint();
 }
 
 QImage Viewport3D::grabFrame()
 {
-    if (!context() || !m_renderer.isReady())
+    if (!m_context || !m_problem.isEmpty() || !m_context->makeCurrent(this))
         return {};
-    makeCurrent();
-    const qreal dpr = devicePixelRatio();
-    const QSize pixels(qRound(width() * dpr), qRound(height() * dpr));
     QOpenGLFramebufferObjectFormat format;
     format.setAttachment(QOpenGLFramebufferObject::Depth);
-    format.setSamples(context()->format().samples());
-    QOpenGLFramebufferObject target(pixels, format);
+    format.setSamples(m_context->format().samples());
+    QOpenGLFramebufferObject target(devicePixels(), format);
     target.bind();
-    m_renderer.render(m_scene, m_camera, pixels, m_background);
+    m_renderer.render(m_scene, m_camera, devicePixels(), m_background);
     QImage image = target.toImage();
     target.release();
-    doneCurrent();
+    m_context->doneCurrent();
     return image;
 }
 
 void Viewport3D::releaseGl()
 {
-    makeCurrent();
-    m_renderer.release();
-    doneCurrent();
-}
-
-void Viewport3D::paintGL()
-{
-    if (!m_problem.isEmpty()) {
-        paintProblem();
+    if (!m_renderer.isReady() || !m_context || !m_context->makeCurrent(this))
         return;
-    }
-    const qreal dpr = devicePixelRatio();
-    m_renderer.render(m_scene, m_camera, QSize(qRound(width() * dpr), qRound(height() * dpr)), m_background);
-    ++m_frames;
-}
-
-void Viewport3D::paintProblem()
-{
-    paintMessage(*this, m_background, m_problem);
+    m_renderer.release();
+    m_context->doneCurrent();
 }
 
 void Viewport3D::mousePressEvent(QMouseEvent* event)
@@ -142,7 +148,11 @@ ViewportUnavailable::ViewportUnavailable(QColor background, QString problem, QWi
 
 void ViewportUnavailable::paintEvent(QPaintEvent*)
 {
-    paintMessage(*this, m_background, m_problem);
+    QPainter painter(this);
+    painter.fillRect(rect(), m_background);
+    painter.setPen(Qt::black);
+    painter.drawText(rect().adjusted(12, 12, -12, -12), Qt::AlignCenter | Qt::TextWordWrap,
+                     tr("The 3D view is not available: %1.").arg(m_problem));
 }
 
 } // namespace velmar::platform

@@ -8,16 +8,20 @@
 #include "platform/scene/PointerRouter.h"
 
 #include <QColor>
-#include <QOpenGLWindow>
 #include <QPointer>
 #include <QWidget>
+#include <QWindow>
+
+#include <memory>
+
+class QOpenGLContext;
 
 namespace velmar::platform {
 
 class Scene;
 class Camera;
 
-class Viewport3D : public QOpenGLWindow {
+class Viewport3D : public QWindow {
     Q_OBJECT
 public:
     Viewport3D(Scene& scene, Camera& camera, QColor background);
@@ -28,7 +32,8 @@ public:
     // the keyboard follows the pointer) go on to that window's focused control or to it, and a press on
     // the view activates that window.
     void setKeyReceiver(QWidget* receiver) { m_keyReceiver = receiver; }
-    // Set when the renderer could not be built on the context it got.
+
+    // Set when there is no OpenGL 3.3 here, or the renderer could not be built on the context it got.
     const QString& problem() const { return m_problem; }
     const QColor& background() const { return m_background; }
     int frameCount() const { return m_frames; }
@@ -37,9 +42,13 @@ public:
     // been shown.
     QImage grabFrame();
 
+signals:
+    // The view cannot draw; it stays blank and whoever placed it should put something else there.
+    void unavailable(const QString& problem);
+
 protected:
-    void initializeGL() override;
-    void paintGL() override;
+    bool event(QEvent* event) override;
+    void exposeEvent(QExposeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -47,18 +56,21 @@ protected:
     void keyReleaseEvent(QKeyEvent* event) override;
 
 private:
-    void passOn(QKeyEvent* event);
+    // Makes the context on first use; false (with problem() set) when OpenGL 3.3 cannot be had.
+    bool ready();
+    void paint();
+    QSize devicePixels() const;
     void releaseGl();
-    void paintProblem();
+    void passOn(QKeyEvent* event);
 
     Scene& m_scene;
     Camera& m_camera;
     QColor m_background;
     QString m_problem;
+    std::unique_ptr<QOpenGLContext> m_context;
     GlRenderer m_renderer;
     PointerRouter m_router;
     int m_frames = 0;
-    QMetaObject::Connection m_contextGone;
     QPointer<QWidget> m_keyReceiver;
 };
 

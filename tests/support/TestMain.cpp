@@ -1,5 +1,5 @@
 // GoogleTest entry for suites that need a Qt application (widgets, event loops, OpenGL).
-#include "platform/gl/OpenGlProbe.h"
+#include "platform/gl/SurfaceFormat.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>

@@ -1,6 +1,5 @@
-#include "OpenGlProbe.h"
+#include "SurfaceFormat.h"
 
-#include <QOffscreenSurface>
 #include <QOpenGLContext>
 #include <QSurfaceFormat>
 
@@ -17,19 +16,13 @@ void installDefaultSurfaceFormat()
     QSurfaceFormat::setDefaultFormat(format);
 }
 
-QString openGlProblem()
+QString problemWith(const QOpenGLContext* context)
 {
-    QOpenGLContext context;
-    context.setFormat(QSurfaceFormat::defaultFormat());
-    if (!context.create())
+    if (!context || !context->isValid())
         return QStringLiteral("no OpenGL context can be created on this display");
-    QOffscreenSurface surface;
-    surface.setFormat(context.format());
-    surface.create();
-    if (!surface.isValid() || !context.makeCurrent(&surface))
+    if (QOpenGLContext::currentContext() != context)
         return QStringLiteral("the OpenGL context cannot be made current");
-    const QSurfaceFormat got = context.format();
-    context.doneCurrent();
+    const QSurfaceFormat got = context->format();
     if (got.version() < qMakePair(3, 3) || got.renderableType() != QSurfaceFormat::OpenGL)
         return QStringLiteral("OpenGL 3.3 is needed, this display offers %1.%2")
             .arg(got.majorVersion())
