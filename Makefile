@@ -1,8 +1,9 @@
 # make run   - install what is missing, build, start VelmarCube
 # make test  - install what is missing, build, run every test (under Xvfb when there is no display)
 # make test-sanitize - the same tests built with AddressSanitizer and UndefinedBehaviorSanitizer
+# make soak - 10^5 random actions and 200 closes on the real window, with the sanitizers (SEED=n to vary)
 # make bench - the benchmarks in bench/: Google Benchmark figures, then the whole program against a bare view
-.PHONY: run test test-sanitize build build-asan bench deps clean
+.PHONY: run test test-sanitize soak build build-asan bench deps clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -27,6 +28,10 @@ test: build
 
 test-sanitize: build-asan
 	@bash scripts/run-tests.sh asan
+
+soak: build-asan
+	@env ASAN_OPTIONS=halt_on_error=1:detect_leaks=0 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+	  xvfb-run -a -s "-screen 0 1280x1024x24" ./build/asan/tests/velmar_soak --actions 100000 --closes 200 --seed $${SEED:-1}
 
 bench: build
 	@xvfb-run -a -s "-screen 0 1280x1024x24" sh -c './build/dev/bench/velmar_bench && ./build/dev/bench/velmar_window_bench'

@@ -45,7 +45,7 @@ TFormMain::TFormMain(QWidget* parent)
       Panel(this),
       Turns(Scene3D, Cube, *this),
       Drag(static_cast<input::DragHost&>(*this)),
-      Patterns(Cube, Turns, *this),
+      Patterns(Turns, *this),
       View(*Cube.Dummy, *Cube.Camera, {Panel.ArcDialX, Panel.ArcDialY, Panel.ArcDialZ}, [this] { ArcDialXChange(this); })
 {
     setWindowTitle(QStringLiteral("Velmar's Cube - 3D"));
@@ -134,6 +134,10 @@ void TFormMain::wire()
     }
 
     Panel.wire(*this);
+    Turns.onPlayed = [this](char letter) {
+        if (onMovePlayed)
+            onMovePlayed(letter);
+    };
 
     m_keys = new input::TypedKeys(*this, [this](QKeyEvent& event) {
         const QString text = event.text();
@@ -294,6 +298,8 @@ void TFormMain::SetLight()
 void TFormMain::SortVelmar()
 {
     cube::SortVelmar(Cube);
+    if (onCubeSolved)
+        onCubeSolved();
 }
 
 void TFormMain::setCommandEnabled(bool enabled)

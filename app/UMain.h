@@ -69,11 +69,14 @@ public:
 
     void Rotate(char Value) { Turns.Rotate(Value); }
     void SetLight();
-    void SortVelmar();
+    void SortVelmar() override;
     void PlayMvt(const QByteArray& TheMvts) { Patterns.PlayMvt(TheMvts); }
 
     // Asks before the start position throws the cube's state away; tests answer it instead.
     std::function<TAnswer()> askRestore = askRestoreInitialCube;
+    // Test seams: each turn as it lands, and each return to the solved cube.
+    std::function<void(char letter)> onMovePlayed;
+    std::function<void()> onCubeSolved;
 
     // The scene and its declared content; Scene3D comes first so it outlives what refers to it.
     velmar::platform::Scene Scene3D;

@@ -89,6 +89,17 @@ void TFaceTurns::play(const Request& request)
         animation.stop();
         abandonPending();
     }
+    if (onPlayed)
+        onPlayed(letterOf(request));
+}
+
+char TFaceTurns::letterOf(const Request& request) const
+{
+    const P face = m_cube.faceOfTurn(request.animation);
+    for (const MoveDecl& move : kMoves)
+        if (move.face == face && move.startValue == request.startValue && move.stopValue == request.stopValue)
+            return move.letter;
+    return '?';
 }
 
 void TFaceTurns::gather(const platform::FloatAnimation& animation)

@@ -54,6 +54,8 @@ public:
 
     // Runs when the last turn of a run (the first one and everything queued behind it) is over.
     std::function<void()> onIdle;
+    // Runs as each turn lands, with the letter it played.
+    std::function<void(char letter)> onPlayed;
 
 private:
     struct Request {
@@ -62,6 +64,7 @@ private:
         int stopValue;
     };
     void play(const Request& request);
+    char letterOf(const Request& request) const;
     void gather(const platform::FloatAnimation& animation);
 
     platform::Scene& m_scene;

@@ -1,7 +1,5 @@
 #include "Patterns.h"
 
-#include "cube/StartPosition.h"
-
 #include <QCoreApplication>
 #include <QMetaObject>
 
@@ -36,8 +34,8 @@ QString patternItemText(int index)
         .arg(std::strlen(FUN_VALUES.at(std::size_t(index))));
 }
 
-TPatternPlayer::TPatternPlayer(cube::TCubeScene& cube, TFaceTurns& turns, PatternHost& host)
-    : m_cube(cube), m_turns(turns), m_host(host)
+TPatternPlayer::TPatternPlayer(TFaceTurns& turns, PatternHost& host)
+    : m_turns(turns), m_host(host)
 {
     m_turns.onIdle = [this] {
         if (m_pending)
@@ -75,7 +73,7 @@ void TPatternPlayer::startWhenIdle()
         return;
     const int index = *m_pending;
     m_pending.reset();
-    cube::SortVelmar(m_cube);
+    m_host.SortVelmar();
     PlayMvt(QByteArray(FUN_VALUES[std::size_t(index)]));
     if (m_pending)
         post();

@@ -33,11 +33,13 @@ public:
     virtual int progressValue() const = 0;
     virtual void setProgressMaximum(int maximum) = 0;
     virtual void setProgressVisible(bool visible) = 0;
+    // Puts the cube back to solved.
+    virtual void SortVelmar() = 0;
 };
 
 class TPatternPlayer {
 public:
-    TPatternPlayer(cube::TCubeScene& cube, TFaceTurns& turns, PatternHost& host);
+    TPatternPlayer(TFaceTurns& turns, PatternHost& host);
 
     // Resets the cube and plays pattern `index`, from the event loop rather than from inside the caller
     // (the list's own signal): it starts once no turn is running or queued. A newer request replaces
@@ -55,7 +57,6 @@ private:
     void startWhenIdle();
     void post();
 
-    cube::TCubeScene& m_cube;
     TFaceTurns& m_turns;
     PatternHost& m_host;
     std::optional<int> m_pending;

@@ -1,6 +1,8 @@
 // The pattern tables, and playback with its progress bar, against the reference model.
 #include "engine/Patterns.h"
 
+#include "cube/StartPosition.h"
+
 #include "support/ManualClock.h"
 #include "support/ReferenceCube.h"
 #include "support/SceneReading.h"
@@ -40,6 +42,8 @@ public:
         value_ = std::min(value_, maximum_);
     }
     void setProgressVisible(bool visible) override { this->visible = visible; }
+    void SortVelmar() override { cube::SortVelmar(*cube); }
+    cube::TCubeScene* cube = nullptr;
 
     bool commandEnabled = true;
     bool enabledDuringPattern = false;
@@ -55,6 +59,7 @@ class Patterns : public ::testing::Test {
 protected:
     void SetUp() override
     {
+        host.cube = &cube;
         for (platform::FloatAnimation* turn : cube.turns) {
             turn->onFinish = [this](platform::FloatAnimation&) { turns.RotationFinish(); };
             turn->setDuration(0.1f);
@@ -65,7 +70,7 @@ protected:
     cube::TCubeScene cube{scene};
     RecordingHost host;
     engine::TFaceTurns turns{scene, cube, host};
-    engine::TPatternPlayer player{cube, turns, host};
+    engine::TPatternPlayer player{turns, host};
 };
 
 TEST(PatternTables, TheTwelvePatternsAndTheirListItems)

@@ -1,0 +1,258 @@
+// The soak's driver. `velmar_soak --actions N --closes M [--seed S]` runs N random actions on the real
+// window, a fresh window every 500, and M closes at random moments, each in a fresh process; it prints
+// the pace and what was covered, and for a failure the seed and the shortest action list that still
+// fails. `--close SEED` is one such process; `--replay "Act a b c; ..."` replays a list.
+#include "Soak.h"
+
+#include "platform/controls/ChoiceList.h"
+#include "platform/gl/SurfaceFormat.h"
+
+#include "support/ManualClock.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QTest>
+#include <QTimer>
+
+#include <atomic>
+#include <chrono>
+#include <mutex>
+#include <thread>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+using namespace velmar;
+
+namespace {
+
+constexpr long kActionsPerWindow = 500;
+constexpr int kWedgedSeconds = 120;
+
+// What the watchdog prints if the program wedges: a wedge never returns to be shrunk.
+struct Trace {
+    std::mutex lock;
+    unsigned seed = 0;
+    std::vector<soak::Action> actions;
+    std::atomic<long> progress{0};
+};
+Trace g_trace;
+
+// Ends the process, with the seed and the actions so far, when no action has completed for a while.
+void watchForWedges()
+{
+    std::thread([] {
+        long seen = -1;
+        int still = 0;
+        for (;;) {
+            std::this_thread::sleep_for(std::chrono::seconds(1));
+            const long now = g_trace.progress.load();
+            still = now == seen ? still + 1 : 0;
+            seen = now;
+            if (still < kWedgedSeconds)
+                continue;
+            const std::lock_guard<std::mutex> hold(g_trace.lock);
+            std::printf("soak: WEDGED with seed %u: no action completed for %d s; actions so far: %s\n",
+                        g_trace.seed, kWedgedSeconds, soak::toString(g_trace.actions).c_str());
+            std::fflush(stdout);
+            std::_Exit(2);
+        }
+    }).detach();
+}
+
+struct Options {
+    long actions = 0;
+    long closes = 0;
+    unsigned seed = 1;
+    long closeSeed = -1;
+    std::string replay;
+};
+
+Options parseOptions(int argc, char** argv)
+{
+    Options o;
+    for (int i = 1; i + 1 < argc; ++i) {
+        const std::string flag = argv[i];
+        if (flag == "--actions")
+            o.actions = std::atol(argv[++i]);
+        else if (flag == "--closes")
+            o.closes = std::atol(argv[++i]);
+        else if (flag == "--seed")
+            o.seed = unsigned(std::atol(argv[++i]));
+        else if (flag == "--close")
+            o.closeSeed = std::atol(argv[++i]);
+        else if (flag == "--replay")
+            o.replay = argv[++i];
+    }
+    return o;
+}
+
+// One window's worth of actions; on a failure, prints the seed and the shrunk list and returns false.
+bool soakOneWindow(unsigned seed, long count, std::array<long, soak::kActCount>& covered, long& moves)
+{
+    std::mt19937 random(seed);
+    std::vector<soak::Action> done;
+    TFormMain window;
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window)) {
+        std::printf("soak: the window never showed\n");
+        return false;
+    }
+    soak::Soak soak(window);
+    {
+        const std::lock_guard<std::mutex> hold(g_trace.lock);
+        g_trace.seed = seed;
+        g_trace.actions.clear();
+    }
+    for (long i = 0; i < count; ++i) {
+        done.push_back(soak::randomAction(random));
+        {
+            const std::lock_guard<std::mutex> hold(g_trace.lock);
+            g_trace.actions.push_back(done.back());
+        }
+        soak.apply(done.back());
+        ++g_trace.progress;
+        const std::string problem = soak.settleAndCheck();
+        if (!problem.empty()) {
+            std::printf("soak: FAILED with seed %u after action %ld (%s): %s\n", seed, i, soak::toString(done.back()).c_str(),
+                        problem.c_str());
+            std::fflush(stdout);
+            const std::vector<soak::Action> shortest = soak::shrink(done);
+            std::printf("soak: shortest failing list (%zu actions): %s\n", shortest.size(),
+                        soak::toString(shortest).c_str());
+            return false;
+        }
+    }
+    for (int i = 0; i < soak::kActCount; ++i)
+        covered[std::size_t(i)] += soak.covered()[std::size_t(i)];
+    moves += soak.movesPlayed();
+    return true;
+}
+
+// The child: random actions from the event loop, then a close at a random moment (between actions,
+// inside a turn, or inside a pattern); the process must end with status 0.
+int closeRun(long seed)
+{
+    std::mt19937 random{unsigned(seed)};
+    TFormMain window;
+    window.show();
+    soak::Soak soak(window);
+    const long before = 1 + long(random() % 12);
+    const int how = int(random() % 3);
+    long done = 0;
+    auto closeNow = [&] {
+        std::printf("closing %lld\n", (long long)std::chrono::duration_cast<std::chrono::milliseconds>(
+                                          std::chrono::steady_clock::now().time_since_epoch())
+                                          .count());
+        std::fflush(stdout);
+        window.close();
+    };
+    std::function<void()> step = [&] {
+        if (done == before) {
+            if (how == 0) {
+                closeNow();
+                return;
+            }
+            // Close from inside the next turn's wait, or after a pattern's first few turns.
+            auto during = std::make_shared<QMetaObject::Connection>();
+            auto turnsSeen = std::make_shared<int>(0);
+            *during = QObject::connect(&platform::AnimationDriver::shared(), &platform::AnimationDriver::stepped, &window,
+                                       [&, during, turnsSeen] {
+                                           if (!window.Turns.isTurning() || ++*turnsSeen < (how == 1 ? 2 : 25))
+                                               return;
+                                           QObject::disconnect(*during);
+                                           closeNow();
+                                       });
+            if (how == 1)
+                QTest::keyClick(&window, 'R');
+            else
+                window.Panel.cbFun->setItemIndex(int(random() % 12));
+            return;
+        }
+        soak.apply(soak::randomAction(random));
+        ++done;
+        QMetaObject::invokeMethod(&window, step, Qt::QueuedConnection);
+    };
+    QMetaObject::invokeMethod(&window, step, Qt::QueuedConnection);
+    return QApplication::exec();
+}
+
+// Each close in a fresh process; false when one did not end with status 0 within 5 s of the close.
+bool closes(const char* self, long count, unsigned seed)
+{
+    for (long i = 0; i < count; ++i) {
+        const long childSeed = long(seed) * 1000 + i;
+        QProcess child;
+        child.start(QString::fromLocal8Bit(self), {QStringLiteral("--close"), QString::number(childSeed)});
+        if (!child.waitForStarted(10000)) {
+            std::printf("soak: close %ld did not start\n", i);
+            return false;
+        }
+        QElapsedTimer sinceClose;
+        bool closing = false;
+        while (child.state() != QProcess::NotRunning) {
+            child.waitForReadyRead(100);
+            if (!closing && child.readAllStandardOutput().contains("closing")) {
+                closing = true;
+                sinceClose.start();
+            }
+            if (closing && sinceClose.elapsed() > 5000)
+                break;
+        }
+        const bool ended = child.state() == QProcess::NotRunning ||
+                           child.waitForFinished(closing ? std::max<qint64>(0, 5000 - sinceClose.elapsed()) : 120000);
+        if (!ended || child.exitStatus() != QProcess::NormalExit || child.exitCode() != 0) {
+            std::printf("soak: close with seed %ld ended %s (status %d)\n%s\n", childSeed,
+                        ended ? "badly" : "not within 5 s", child.exitCode(),
+                        child.readAllStandardError().right(2000).constData());
+            child.kill();
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const Options options = parseOptions(argc, argv);
+    platform::installDefaultSurfaceFormat();
+    int qtArgc = 1;
+    QApplication app(qtArgc, argv);
+    // A quarter second per pass of the event loop: a turn takes two or three passes, every step of an
+    // animation still goes through the program's own code.
+    testkit::SteppingClockScope clock(0.25);
+    if (options.closeSeed >= 0)
+        return closeRun(options.closeSeed);
+    if (!options.replay.empty()) {
+        const soak::Outcome outcome = soak::replay(soak::parseList(options.replay));
+        std::printf("%s\n", outcome.failedAt < 0 ? "replay: passes" : ("replay: fails: " + outcome.problem).c_str());
+        return outcome.failedAt < 0 ? 0 : 1;
+    }
+
+    watchForWedges();
+    QElapsedTimer timer;
+    timer.start();
+    std::array<long, soak::kActCount> covered{};
+    long moves = 0;
+    long done = 0;
+    for (unsigned window = 0; done < options.actions; ++window) {
+        const long count = std::min(kActionsPerWindow, options.actions - done);
+        if (!soakOneWindow(options.seed * 7919u + window, count, covered, moves))
+            return 1;
+        done += count;
+    }
+    const double actionSeconds = timer.elapsed() / 1000.0;
+    if (!closes(argv[0], options.closes, options.seed))
+        return 1;
+    std::printf("soak: %ld actions in %.1f s (%.0f actions/s), %ld turns played, %ld closes in %.1f s, all clean\n",
+                done, actionSeconds, actionSeconds > 0 ? done / actionSeconds : 0.0, moves, options.closes,
+                timer.elapsed() / 1000.0 - actionSeconds);
+    std::printf("soak: covered");
+    for (int i = 0; i < soak::kActCount; ++i)
+        std::printf(" %s %ld", soak::toString(soak::Act(i)), covered[std::size_t(i)]);
+    std::printf("\n");
+    return 0;
+}
