@@ -2,8 +2,9 @@
 # make test  - install what is missing, build, run every test (under Xvfb when there is no display)
 # make test-sanitize - the same tests built with AddressSanitizer and UndefinedBehaviorSanitizer
 # make soak - 10^5 random actions and 200 closes on the real window, with the sanitizers (SEED=n to vary)
+# make package - the Debian package, in build/release; make test-package checks, installs, runs and removes it (as root)
 # make bench - the benchmarks in bench/: Google Benchmark figures, then the whole program against a bare view
-.PHONY: run test test-sanitize soak build build-asan bench deps clean
+.PHONY: run test test-sanitize soak package test-package build build-asan bench deps clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -32,6 +33,14 @@ test-sanitize: build-asan
 soak: build-asan
 	@env ASAN_OPTIONS=halt_on_error=1:detect_leaks=0 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
 	  xvfb-run -a -s "-screen 0 1280x1024x24" ./build/asan/tests/velmar_soak --actions 100000 --closes 200 --seed $${SEED:-1}
+
+package: deps
+	@cmake --preset release >/dev/null
+	@cmake --build --preset release
+	@cd build/release && cpack -G DEB
+
+test-package: package
+	@bash scripts/test-package.sh build/release/velmarcube_*.deb
 
 bench: build
 	@xvfb-run -a -s "-screen 0 1280x1024x24" sh -c './build/dev/bench/velmar_bench && ./build/dev/bench/velmar_window_bench'

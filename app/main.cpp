@@ -4,6 +4,7 @@
 #include "platform/gl/SurfaceFormat.h"
 
 #include <QApplication>
+#include <QIcon>
 
 int main(int, char** argv)
 {
@@ -13,6 +14,11 @@ int main(int, char** argv)
     char* qtArgv[] = {argv[0], nullptr};
     QApplication app(qtArgc, qtArgv);
     QApplication::setApplicationName(QStringLiteral("VelmarCube"));
+    QApplication::setDesktopFileName(QStringLiteral("org.velmar.VelmarCube"));
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/%1.png").arg(size), QSize(size, size));
+    QApplication::setWindowIcon(icon);
     TFormMain FormMain;
     FormMain.show();
     return QApplication::exec();

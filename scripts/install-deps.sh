@@ -4,10 +4,10 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build
-  qt6-base-dev libqt6opengl6-dev libgl-dev
+  qt6-base-dev libqt6opengl6-dev qt6-svg-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth libgl1-mesa-dri
-  xdotool libx11-dev
+  xdotool libx11-dev desktop-file-utils appstream
 )
 
 missing=()

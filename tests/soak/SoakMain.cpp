@@ -243,6 +243,10 @@ int main(int argc, char** argv)
         if (!soakOneWindow(options.seed * 7919u + window, count, covered, moves))
             return 1;
         done += count;
+        if (done % 5000 == 0 || done == options.actions) {
+            std::printf("soak: %ld actions, %.0f actions/s\n", done, done / (timer.elapsed() / 1000.0));
+            std::fflush(stdout);
+        }
     }
     const double actionSeconds = timer.elapsed() / 1000.0;
     if (!closes(argv[0], options.closes, options.seed))
