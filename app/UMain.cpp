@@ -15,7 +15,6 @@
 #include "platform/controls/FloatSlider.h"
 #include "platform/controls/GreyRampSlider.h"
 #include "platform/controls/ProgressBar.h"
-#include "platform/gl/SurfaceFormat.h"
 #include "platform/gl/Viewport3D.h"
 
 #include <QAbstractButton>
