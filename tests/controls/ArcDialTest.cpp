@@ -2,6 +2,7 @@
 // drags, steps by keys, and tells screen readers its value.
 #include "platform/controls/ArcDial.h"
 #include "platform/controls/Accessibility.h"
+#include "support/SpyValues.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -15,16 +16,9 @@
 #include <vector>
 
 using namespace velmar::platform;
+using velmar::testkit::signalled;
 
 namespace {
-
-std::vector<float> signalled(const QSignalSpy& spy)
-{
-    std::vector<float> values;
-    for (const QList<QVariant>& arguments : spy)
-        values.push_back(arguments.at(0).toFloat());
-    return values;
-}
 
 // A 40 × 40 dial, centred on (20, 20).
 class ArcDialTest : public ::testing::Test {
@@ -40,7 +34,7 @@ TEST_F(ArcDialTest, StoresAnyValueUnchangedAndSignalsOnlyChanges)
                         -std::numeric_limits<float>::infinity()})
         dial.setValue(value);
     EXPECT_EQ(dial.value(), -720);
-    EXPECT_EQ(signalled(spy), (std::vector<float>{455, -720}));
+    EXPECT_EQ(signalled<float>(spy), (std::vector<float>{455, -720}));
 }
 
 TEST(ArcDialAngle, CountsDegreesCounterClockwiseFromTheRight)
@@ -67,7 +61,7 @@ TEST_F(ArcDialTest, PressSetsTheAngleAndDraggingFollowsIt)
         QTest::mouseMove(&dial, pointer);
     QTest::mouseRelease(&dial, Qt::LeftButton, {}, QPoint(20, 38));
     // Straight up twice and straight left twice are reported once each.
-    EXPECT_EQ(signalled(spy), (std::vector<float>{90, 135, -180, -90}));
+    EXPECT_EQ(signalled<float>(spy), (std::vector<float>{90, 135, -180, -90}));
 
     // Once released, the pointer no longer turns it (with tracking on, moves arrive without a button).
     dial.setMouseTracking(true);

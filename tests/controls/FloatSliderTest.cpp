@@ -3,6 +3,7 @@
 #include "platform/controls/FloatSlider.h"
 #include "platform/controls/Accessibility.h"
 #include "platform/controls/GreyRampSlider.h"
+#include "support/SpyValues.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -21,16 +22,9 @@
 #include <vector>
 
 using namespace velmar::platform;
+using velmar::testkit::signalled;
 
 namespace {
-
-std::vector<double> signalled(const QSignalSpy& spy)
-{
-    std::vector<double> values;
-    for (const QList<QVariant>& arguments : spy)
-        values.push_back(arguments.at(0).toDouble());
-    return values;
-}
 
 // Whether the slider kept the event or left it to its parent.
 bool accepted(QWidget* widget, QEvent&& event)
@@ -96,7 +90,7 @@ TEST_F(FloatSliderStep, SignalsOnlyWhenTheStoredValueChanges)
     // Steps of 0.5 from the minimum: 0.1, 0.6, 1.1, ...; 1.0 is nearest to 1.1.
     slider.setRange(0.1, 2.0);
     slider.setStep(0.5);
-    EXPECT_EQ(signalled(spy), (std::vector<double>{0.7, 2.0, 1.0, 1.1}));
+    EXPECT_EQ(signalled<double>(spy), (std::vector<double>{0.7, 2.0, 1.0, 1.1}));
 }
 
 TEST_F(FloatSliderStep, KeysAndWheelStepAndPassOnWhatTheyCannotUse)
@@ -158,7 +152,7 @@ TEST_F(FloatSliderMouse, DraggingTheHandleReportsEveryChange)
     QTest::mouseRelease(&slider, Qt::LeftButton, {}, QPoint(grab + 60, 10));
 
     // The pointer at 30 twice moves the value once.
-    const std::vector<double> values = signalled(spy);
+    const std::vector<double> values = signalled<double>(spy);
     ASSERT_EQ(values.size(), 4u);
     EXPECT_TRUE(std::is_sorted(values.begin(), values.end()) && values[0] < values[3]);
     // The handle keeps the 3 pixels between its centre and the pointer.
