@@ -1,18 +1,22 @@
 // The floor the program is measured against: a bare OpenGL view of the program's size and surface
 // format that only clears itself. With --animate it repaints every 30 ms, as the program does while
-// something moves.
+// something moves. By default it is a QOpenGLWidget, composited into its window on every frame; with
+// --native it is a QOpenGLWindow drawing straight to its own surface, as the program's view does.
 #include "platform/gl/SurfaceFormat.h"
 
 #include <QApplication>
 #include <QOpenGLFunctions>
 #include <QOpenGLWidget>
+#include <QOpenGLWindow>
 #include <QTimer>
 
 #include <cstring>
 
 namespace {
 
-class ClearingView : public QOpenGLWidget, protected QOpenGLFunctions {
+template <typename Base>
+class Clearing : public Base, protected QOpenGLFunctions
+{
 protected:
     void initializeGL() override { initializeOpenGLFunctions(); }
     void paintGL() override
@@ -22,22 +26,40 @@ protected:
     }
 };
 
-} // namespace
-
-int main(int argc, char** argv)
+template <typename View>
+int run(bool animate)
 {
-    const bool animate = argc > 1 && std::strcmp(argv[1], "--animate") == 0;
-    velmar::platform::installDefaultSurfaceFormat();
-    int qtArgc = 1;
-    QApplication app(qtArgc, argv);
-    ClearingView view;
-    view.setWindowTitle(QStringLiteral("Velmar floor"));
+    View view;
+    view.setTitle(QStringLiteral("Velmar floor"));
     view.resize(466, 351);
     QTimer repaint;
     if (animate) {
-        QObject::connect(&repaint, &QTimer::timeout, &view, qOverload<>(&QWidget::update));
+        QObject::connect(&repaint, &QTimer::timeout, &view, [&view] { view.update(); });
         repaint.start(30);
     }
     view.show();
     return QApplication::exec();
+}
+
+// QWidget names its title differently from QWindow.
+class ClearingWidget : public Clearing<QOpenGLWidget>
+{
+public:
+    void setTitle(const QString& title) { setWindowTitle(title); }
+};
+using ClearingWindow = Clearing<QOpenGLWindow>;
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    bool animate = false, native = false;
+    for (int i = 1; i < argc; ++i) {
+        animate = animate || std::strcmp(argv[i], "--animate") == 0;
+        native = native || std::strcmp(argv[i], "--native") == 0;
+    }
+    velmar::platform::installDefaultSurfaceFormat();
+    int qtArgc = 1;
+    QApplication app(qtArgc, argv);
+    return native ? run<ClearingWindow>(animate) : run<ClearingWidget>(animate);
 }

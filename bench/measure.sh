@@ -4,6 +4,8 @@
 # Runs under a private Xvfb, the programs interleaved, one warm-up each, then RUNS counted runs, and
 # prints medians and ratios.
 # usage: bench/measure.sh [RUNS]        (default 5; needs xvfb, xdotool, libx11-dev and a C compiler)
+#        FLOOR_ARGS=--native bench/measure.sh   measures against a floor drawn in a native OpenGL window,
+#        as the program's view is, instead of a QOpenGLWidget composited into its window.
 set -euo pipefail
 runs=${1:-5}
 cd "$(dirname "$0")/.."
@@ -105,13 +107,13 @@ run_velmar() {
 
 run_floor() {
   local out=$1 pid log wid map first rss idle
-  read -r pid log wid map first < <(launch "Velmar floor" "$floor")
+  read -r pid log wid map first < <(launch "Velmar floor" "$floor" ${FLOOR_ARGS:-})
   sleep 3
   rss=$(rss_mib "$pid")
   sleep 1
   idle=$(profile "$pid" "$log" 5)
   kill "$pid"; wait "$pid" 2>/dev/null || true
-  read -r pid log wid map2 first2 < <(launch "Velmar floor" "$floor" --animate)
+  read -r pid log wid map2 first2 < <(launch "Velmar floor" "$floor" ${FLOOR_ARGS:-} --animate)
   sleep 2
   local animating
   animating=$(profile "$pid" "$log" 5)
@@ -132,7 +134,7 @@ V=$work/velmar F=$work/floor
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (a == "NA" || b == "NA" || b == 0) print "NA"; else printf "%.2f\n", a / b }'; }
 row() { printf "%-42s %10s %10s %8s\n" "$@"; }
 
-printf "medians of %s runs on %s (Xvfb, llvmpipe)\n" "$runs" "$(nproc) cores"
+printf "medians of %s runs on %s (Xvfb, llvmpipe), floor %s\n" "$runs" "$(nproc) cores" "${FLOOR_ARGS:-as a QOpenGLWidget}"
 row "figure" "floor" "VelmarCube" "ratio"
 row "launch -> window mapped (ms)" "$(col $F 1)" "$(col $V 1)" "$(ratio "$(col $V 1)" "$(col $F 1)")"
 row "launch -> first frame (ms)" "$(col $F 2)" "$(col $V 2)" "$(ratio "$(col $V 2)" "$(col $F 2)")"
