@@ -30,11 +30,13 @@ namespace {
 constexpr long kActionsPerWindow = 500;
 constexpr int kWedgedSeconds = 120;
 
-// What the watchdog prints if the program wedges: a wedge never returns to be shrunk.
+// What the watchdog prints if the program wedges: a wedge never returns to be shrunk. `progress`
+// counts actions and closes alike, so the closes, which run no actions here, do not look wedged.
 struct Trace {
     std::mutex lock;
     unsigned seed = 0;
     std::vector<soak::Action> actions;
+    long closeSeed = -1; // the close running, if any
     std::atomic<long> progress{0};
 };
 Trace g_trace;
@@ -53,8 +55,12 @@ void watchForWedges()
             if (still < kWedgedSeconds)
                 continue;
             const std::lock_guard<std::mutex> hold(g_trace.lock);
-            std::printf("soak: WEDGED with seed %u: no action completed for %d s; actions so far: %s\n",
-                        g_trace.seed, kWedgedSeconds, soak::toString(g_trace.actions).c_str());
+            if (g_trace.closeSeed >= 0)
+                std::printf("soak: WEDGED in the close with seed %ld: it has not ended for %d s\n", g_trace.closeSeed,
+                            kWedgedSeconds);
+            else
+                std::printf("soak: WEDGED with seed %u: no action completed for %d s; actions so far: %s\n",
+                            g_trace.seed, kWedgedSeconds, soak::toString(g_trace.actions).c_str());
             std::fflush(stdout);
             std::_Exit(2);
         }
@@ -142,9 +148,9 @@ int closeRun(long seed)
     const int how = int(random() % 3);
     long done = 0;
     auto closeNow = [&] {
-        std::printf("closing %lld\n", (long long)std::chrono::duration_cast<std::chrono::milliseconds>(
-                                          std::chrono::steady_clock::now().time_since_epoch())
-                                          .count());
+        std::printf("closing %s\n", window.MvtAuto            ? "in a pattern"
+                                     : window.Turns.isTurning() ? "in a turn"
+                                                                : "between actions");
         std::fflush(stdout);
         window.close();
     };
@@ -154,20 +160,33 @@ int closeRun(long seed)
                 closeNow();
                 return;
             }
-            // Close from inside the next turn's wait, or after a pattern's first few turns.
+            // Close from inside the next turn's wait, or a few steps into a pattern. Counting on the turn
+            // alone would not do: a 0.1 s turn ends within the step that would see it.
             auto during = std::make_shared<QMetaObject::Connection>();
-            auto turnsSeen = std::make_shared<int>(0);
+            auto inKey = std::make_shared<bool>(false);
+            auto patternSteps = std::make_shared<int>(0);
+            const int stepsIntoPattern = 1 + int(random() % 8);
             *during = QObject::connect(&platform::AnimationDriver::shared(), &platform::AnimationDriver::stepped, &window,
-                                       [&, during, turnsSeen] {
-                                           if (!window.Turns.isTurning() || ++*turnsSeen < (how == 1 ? 2 : 25))
+                                       [&, during, inKey, patternSteps, stepsIntoPattern] {
+                                           const bool now = how == 1 ? *inKey
+                                                                     : window.MvtAuto && ++*patternSteps >= stepsIntoPattern;
+                                           if (!now)
                                                return;
                                            QObject::disconnect(*during);
                                            closeNow();
                                        });
-            if (how == 1)
+            if (how == 1) {
+                // The key's turn waits inside keyClick; a key the window ignores starts no turn, and then
+                // the close comes right after it.
+                *inKey = true;
                 QTest::keyClick(&window, 'R');
-            else
+                *inKey = false;
+                if (QObject::disconnect(*during))
+                    closeNow();
+            } else {
+                // Every pattern has at least eight turns, each of at least one step.
                 window.Panel.cbFun->setItemIndex(int(random() % 12));
+            }
             return;
         }
         soak.apply(soak::randomAction(random));
@@ -179,10 +198,15 @@ int closeRun(long seed)
 }
 
 // Each close in a fresh process; false when one did not end with status 0 within 5 s of the close.
-bool closes(const char* self, long count, unsigned seed)
+// `where` counts the closes made between actions, inside a turn and inside a pattern.
+bool closes(const char* self, long count, unsigned seed, std::array<long, 3>& where)
 {
     for (long i = 0; i < count; ++i) {
         const long childSeed = long(seed) * 1000 + i;
+        {
+            const std::lock_guard<std::mutex> hold(g_trace.lock);
+            g_trace.closeSeed = childSeed;
+        }
         QProcess child;
         child.start(QString::fromLocal8Bit(self), {QStringLiteral("--close"), QString::number(childSeed)});
         if (!child.waitForStarted(10000)) {
@@ -193,9 +217,11 @@ bool closes(const char* self, long count, unsigned seed)
         bool closing = false;
         while (child.state() != QProcess::NotRunning) {
             child.waitForReadyRead(100);
-            if (!closing && child.readAllStandardOutput().contains("closing")) {
+            const QByteArray said = child.readAllStandardOutput();
+            if (!closing && said.contains("closing")) {
                 closing = true;
                 sinceClose.start();
+                ++where[said.contains("in a pattern") ? 2 : said.contains("in a turn") ? 1 : 0];
             }
             if (closing && sinceClose.elapsed() > 5000)
                 break;
@@ -208,6 +234,11 @@ bool closes(const char* self, long count, unsigned seed)
                         child.readAllStandardError().right(2000).constData());
             child.kill();
             return false;
+        }
+        ++g_trace.progress;
+        if ((i + 1) % 50 == 0 || i + 1 == count) {
+            std::printf("soak: %ld closes\n", i + 1);
+            std::fflush(stdout);
         }
     }
     return true;
@@ -249,11 +280,14 @@ int main(int argc, char** argv)
         }
     }
     const double actionSeconds = timer.elapsed() / 1000.0;
-    if (!closes(argv[0], options.closes, options.seed))
+    std::array<long, 3> closedWhere{};
+    if (!closes(argv[0], options.closes, options.seed, closedWhere))
         return 1;
     std::printf("soak: %ld actions in %.1f s (%.0f actions/s), %ld turns played, %ld closes in %.1f s, all clean\n",
                 done, actionSeconds, actionSeconds > 0 ? done / actionSeconds : 0.0, moves, options.closes,
                 timer.elapsed() / 1000.0 - actionSeconds);
+    std::printf("soak: closed %ld times between actions, %ld inside a turn, %ld inside a pattern\n", closedWhere[0],
+                closedWhere[1], closedWhere[2]);
     std::printf("soak: covered");
     for (int i = 0; i < soak::kActCount; ++i)
         std::printf(" %s %ld", soak::toString(soak::Act(i)), covered[std::size_t(i)]);
