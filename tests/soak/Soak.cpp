@@ -67,6 +67,21 @@ const T& pick(const T (&items)[N], int i)
     return items[std::size_t(std::abs(i)) % N];
 }
 
+// A click at `from`, or a left-button drag from `from` to `to` in four moves; `at` maps the action's
+// numbers to a point on the widget.
+template <typename At>
+void clickOrDrag(QWidget* widget, bool click, int from, int to, At at)
+{
+    if (click) {
+        QTest::mouseClick(widget, Qt::LeftButton, {}, at(from));
+        return;
+    }
+    QTest::mousePress(widget, Qt::LeftButton, {}, at(from));
+    for (int i = 1; i <= 4; ++i)
+        QTest::mouseMove(widget, at(from + (to - from) * i / 4));
+    QTest::mouseRelease(widget, Qt::LeftButton, {}, at(to));
+}
+
 // At rest every piece sits exactly on the grid under the root, unrotated, and every sticker in one of
 // the six placements, facing outwards from its piece.
 std::string checkPiecesAndStickers(const cube::TCubeScene& cube)
@@ -311,14 +326,7 @@ void Soak::apply(const Action& action)
             const double angle = turn / 1000.0 * 2 * std::numbers::pi;
             return (centre + QPointF(std::cos(angle), -std::sin(angle)) * 15.0).toPoint();
         };
-        if (action.act == Act::DialClick) {
-            QTest::mouseClick(dial, Qt::LeftButton, {}, at(b));
-            return;
-        }
-        QTest::mousePress(dial, Qt::LeftButton, {}, at(b));
-        for (int i = 1; i <= 4; ++i)
-            QTest::mouseMove(dial, at(b + (c - b) * i / 4));
-        QTest::mouseRelease(dial, Qt::LeftButton, {}, at(c));
+        clickOrDrag(dial, action.act == Act::DialClick, b, c, at);
         return;
     }
     case Act::CheckBox:
@@ -328,14 +336,7 @@ void Soak::apply(const Action& action)
     case Act::SliderDrag: {
         QWidget* slider = control(pick(kSliders, a));
         auto at = [&](int x) { return QPoint(x * std::max(1, slider->width()) / 1000, slider->height() / 2); };
-        if (action.act == Act::SliderClick) {
-            QTest::mouseClick(slider, Qt::LeftButton, {}, at(b));
-            return;
-        }
-        QTest::mousePress(slider, Qt::LeftButton, {}, at(b));
-        for (int i = 1; i <= 4; ++i)
-            QTest::mouseMove(slider, at(b + (c - b) * i / 4));
-        QTest::mouseRelease(slider, Qt::LeftButton, {}, at(c));
+        clickOrDrag(slider, action.act == Act::SliderClick, b, c, at);
         return;
     }
     case Act::SliderKey: {
