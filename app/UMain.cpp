@@ -213,7 +213,7 @@ void TFormMain::CbRotateZChange(QObject*)
 void TFormMain::TbSpeedRotationChange(QObject*)
 {
     const double v = Panel.TbSpeedRotation->value();
-    Panel.speedRotateHint->report(panel::fixedText(std::abs(v - 22), 1, 2) + kSecondsSuffix,
+    Panel.CPnlSpeedRotatHint->report(panel::fixedText(std::abs(v - 22), 1, 2) + kSecondsSuffix,
                                   [&] { View.setAutoRotationPeriod(float(panel::TViewControls::periodOf(v))); });
 }
 
@@ -238,7 +238,7 @@ void TFormMain::cbFunChange(QObject*)
 void TFormMain::TbSizeChange(QObject*)
 {
     const double v = Panel.TbSize->value();
-    Panel.cubeSizeHint->report(panel::fixedText(v + 10, 0, 2), [&] { View.setCameraDistance(v); });
+    Panel.CpnlCubeSize->report(panel::fixedText(v + 10, 0, 2), [&] { View.setCameraDistance(v); });
 }
 
 void TFormMain::BtnStartClick(QObject*)
@@ -265,7 +265,7 @@ void TFormMain::CbAnimationChange(QObject*)
 void TFormMain::tbSpeedAnimChange(QObject*)
 {
     const float speed = panel::turnSeconds(Panel.tbSpeedAnim->value());
-    Panel.speedAnimHint->report(panel::fixedText(speed, 1, 2) + kSecondsSuffix,
+    Panel.CPnlSpeedAnimHint->report(panel::fixedText(speed, 1, 2) + kSecondsSuffix,
                                 [&] { panel::setTurnDuration(Cube, speed); });
 }
 

@@ -36,6 +36,8 @@ QWidget* create(const ControlDecl& decl, QWidget* parent)
 {
     const QString text = QString::fromUtf8(decl.text);
     switch (decl.kind) {
+    case K::Root:
+        return nullptr; // made by the panel control itself
     case K::Rect:
         return new CommandRect(kThistle, parent);
     case K::ProgressBar: {
@@ -148,85 +150,49 @@ void connectHandler(const ControlDecl& decl, QWidget* control, PanelHandlers& ha
 
 } // namespace
 
-TCommandPanel::TCommandPanel(QWidget* window)
+PanelControl::PanelControl(PanelBuild& build, const char* name, const ControlDecl& decl)
 {
-    sclytCommand = new ScaledLayout(QSize(kDesignWidth, kDesignHeight), window);
-    sclytCommand->setObjectName(QStringLiteral("sclytCommand"));
-    sclytCommand->setFixedHeight(kDesignHeight);
-    m_controls[QStringLiteral("sclytCommand")] = sclytCommand;
-
-    for (const ControlDecl& decl : panelControls()) {
-        QWidget* parent = m_controls.at(QString::fromUtf8(decl.parent));
-        QWidget* control = create(decl, parent);
-        control->setObjectName(QString::fromUtf8(decl.name));
+    if (decl.kind == K::Root) {
+        auto* root = new ScaledLayout(decl.geometry.size().toSize(), build.window);
+        root->setFixedHeight(root->designSize().height());
+        m_widget = root;
+    } else {
+        m_widget = create(decl, decl.parent->widget());
         if (decl.accessibleName)
-            control->setAccessibleName(QString::fromUtf8(decl.accessibleName));
-        sclytCommand->place(control, decl.geometry);
-        m_controls[control->objectName()] = control;
+            m_widget->setAccessibleName(QString::fromUtf8(decl.accessibleName));
+        static_cast<ScaledLayout*>(build.controls.front().widget)->place(m_widget, decl.geometry);
     }
+    m_widget->setObjectName(QString::fromUtf8(name));
+    build.controls.push_back({m_widget, decl});
+}
 
-    recCommand = get<CommandRect>("recCommand");
-    pbFun = get<platform::ProgressBar>("pbFun");
-    ArcDialX = get<platform::ArcDial>("ArcDialX");
-    ArcDialY = get<platform::ArcDial>("ArcDialY");
-    ArcDialZ = get<platform::ArcDial>("ArcDialZ");
-    CbRotateX = get<QCheckBox>("CbRotateX");
-    CbRotateY = get<QCheckBox>("CbRotateY");
-    CbRotateZ = get<QCheckBox>("CbRotateZ");
-    TbSpeedRotation = get<platform::FloatSlider>("TbSpeedRotation");
-    TbSize = get<platform::FloatSlider>("TbSize");
-    tbSpeedAnim = get<platform::FloatSlider>("tbSpeedAnim");
-    BwTbLight = get<platform::GreyRampSlider>("BwTbLight");
-    cbFun = get<platform::ChoiceList>("cbFun");
-    CbAnimation = get<platform::ChoiceList>("CbAnimation");
-    BtnStart = get<platform::WrappingButton>("BtnStart");
-    LbInfoLink = get<platform::LinkLabel>("LbInfoLink");
-    RbAmbiance = get<QRadioButton>("RbAmbiance");
-    RbSpotLight = get<QRadioButton>("RbSpotLight");
+HintControl::HintControl(PanelBuild& build, const char* name, const ControlDecl& decl)
+    : PanelControl(build, name, decl)
+{
+    auto& callout = static_cast<platform::CalloutPanel&>(*widget());
+    callout.textElement()->setObjectName(QString::fromUtf8(decl.hintText));
+    m_hint = std::make_unique<CalloutHint>(callout, QString::fromUtf8(decl.hintFade));
+}
+
+TCommandPanel::TCommandPanel(QWidget* window) : m_build{window, {}}
+{
     std::size_t button = 0;
-    for (const ControlDecl& decl : panelControls())
-        if (decl.kind == K::ColourButton)
-            colourButtons.at(button++) = get<platform::StyledButton>(decl.name);
+    for (const PanelBuild::Built& built : m_build.controls)
+        if (built.decl.kind == K::ColourButton)
+            colourButtons.at(button++) = static_cast<platform::StyledButton*>(built.widget);
 
     // Scrolling past the pattern list must not reset the cube and start a pattern.
     cbFun->setWheelChangesChoice(false);
-
-    for (const HintDecl& hint : panelHints()) {
-        auto* callout = get<platform::CalloutPanel>(hint.panel);
-        callout->textElement()->setObjectName(QString::fromUtf8(hint.textElement));
-        auto made = std::make_unique<CalloutHint>(*callout, QString::fromUtf8(hint.fade));
-        const QString slider = QString::fromUtf8(hint.slider);
-        if (slider == QLatin1String("TbSpeedRotation"))
-            speedRotateHint = std::move(made);
-        else if (slider == QLatin1String("TbSize"))
-            cubeSizeHint = std::move(made);
-        else
-            speedAnimHint = std::move(made);
-    }
     setTabOrder();
 }
 
 TCommandPanel::~TCommandPanel() = default;
 
-template <typename T>
-T* TCommandPanel::get(const char* name) const
-{
-    T* control = qobject_cast<T*>(find(QString::fromUtf8(name)));
-    Q_ASSERT_X(control, "TCommandPanel", name);
-    return control;
-}
-
-QWidget* TCommandPanel::find(const QString& name) const
-{
-    const auto it = m_controls.find(name);
-    return it == m_controls.end() ? nullptr : it->second;
-}
-
 void TCommandPanel::wire(PanelHandlers& handlers)
 {
-    for (const ControlDecl& decl : panelControls())
-        if (decl.handler)
-            connectHandler(decl, find(QString::fromUtf8(decl.name)), handlers);
+    for (const PanelBuild::Built& built : m_build.controls)
+        if (built.decl.handler)
+            connectHandler(built.decl, built.widget, handlers);
 }
 
 void TCommandPanel::setTabOrder() const
@@ -234,21 +200,20 @@ void TCommandPanel::setTabOrder() const
     // Depth first through the declared tree, siblings by their tab column: a group's controls follow
     // the group's own place among its siblings.
     std::vector<QWidget*> chain;
-    auto visit = [&](auto&& self, const QString& parent) -> void {
-        std::vector<const ControlDecl*> children;
-        for (const ControlDecl& decl : panelControls())
-            if (QString::fromUtf8(decl.parent) == parent)
-                children.push_back(&decl);
+    auto visit = [&](auto&& self, const QWidget* parent) -> void {
+        std::vector<const PanelBuild::Built*> children;
+        for (const PanelBuild::Built& built : m_build.controls)
+            if (built.decl.parent && built.decl.parent->widget() == parent)
+                children.push_back(&built);
         std::stable_sort(children.begin(), children.end(),
-                         [](const ControlDecl* a, const ControlDecl* b) { return a->tab < b->tab; });
-        for (const ControlDecl* decl : children) {
-            QWidget* control = find(QString::fromUtf8(decl->name));
-            if (control->focusPolicy() & Qt::TabFocus)
-                chain.push_back(control);
-            self(self, QString::fromUtf8(decl->name));
+                         [](const auto* a, const auto* b) { return a->decl.tab < b->decl.tab; });
+        for (const PanelBuild::Built* child : children) {
+            if (child->widget->focusPolicy() & Qt::TabFocus)
+                chain.push_back(child->widget);
+            self(self, child->widget);
         }
     };
-    visit(visit, QStringLiteral("sclytCommand"));
+    visit(visit, sclytCommand);
     for (std::size_t i = 1; i < chain.size(); ++i)
         QWidget::setTabOrder(chain[i - 1], chain[i]);
 }

@@ -210,7 +210,7 @@ Soak::~Soak()
 
 QWidget* Soak::control(const char* name) const
 {
-    return m_window.Panel.find(QString::fromLatin1(name));
+    return m_window.findChild<QWidget*>(QString::fromLatin1(name));
 }
 
 QWidget* Soak::keyTarget() const

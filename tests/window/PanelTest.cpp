@@ -185,9 +185,9 @@ TEST(PanelLocale, HintsUseTheUsersDecimalSeparator)
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
     {
         TFormMain window;
-        EXPECT_EQ(window.Panel.speedAnimHint->panel().text(), "0,5 s");
-        EXPECT_EQ(window.Panel.speedRotateHint->panel().text(), "11,0 s");
-        EXPECT_EQ(window.Panel.cubeSizeHint->panel().text(), "49");
+        EXPECT_EQ(window.Panel.CPnlSpeedAnimHint->panel().text(), "0,5 s");
+        EXPECT_EQ(window.Panel.CPnlSpeedRotatHint->panel().text(), "11,0 s");
+        EXPECT_EQ(window.Panel.CpnlCubeSize->panel().text(), "49");
     }
     QLocale::setDefault(before);
 }

@@ -5,6 +5,7 @@
 #include "platform/controls/ChoiceList.h"
 #include "platform/controls/FloatSlider.h"
 #include "platform/controls/ProgressBar.h"
+#include "platform/controls/StyledButton.h"
 #include "platform/controls/WrappingButton.h"
 
 #include "support/ReferenceCube.h"
@@ -237,7 +238,7 @@ TEST_F(Patterns, DuringAPatternTypedLettersAndStickerPressesChangeNothing)
                                        const QPointF p = pixelOf(s.absolutePosition());
                                        press(p);
                                        EXPECT_FALSE(window.Drag.MvtOn);
-                                       QTest::mouseClick(window.Panel.find("BtnRedLeft"), Qt::LeftButton);
+                                       QTest::mouseClick(window.Panel.BtnRedLeft, Qt::LeftButton);
                                        list().setItemIndex(3); // nothing may start a second pattern
                                        release(p);
                                    });
@@ -254,7 +255,7 @@ TEST_F(Patterns, AColourButtonAStickerDragAndTheStartPositionClearTheChoice)
 {
     choose(0);
     ASSERT_TRUE(playedOut());
-    QTest::mouseClick(window.Panel.find("BtnGreenLeft"), Qt::LeftButton);
+    QTest::mouseClick(window.Panel.BtnGreenLeft, Qt::LeftButton);
     EXPECT_EQ(list().itemIndex(), -1);
 
     choose(0);

@@ -158,12 +158,12 @@ TEST_F(AutoRotation, TheSpeedSliderSetsThePeriodAndARunningRotationKeepsGoing)
 {
     click(window.Panel.CbRotateY);
     window.Panel.TbSpeedRotation->setValue(20);
-    EXPECT_EQ(window.Panel.speedRotateHint->panel().text(), "2.0 s");
+    EXPECT_EQ(window.Panel.CPnlSpeedRotatHint->panel().text(), "2.0 s");
     for (platform::Axis axis : {platform::Axis::X, platform::Axis::Y, platform::Axis::Z})
         EXPECT_FLOAT_EQ(window.View.autoRotation(axis).duration(), 2);
     EXPECT_TRUE(window.View.autoRotation(platform::Axis::Y).running());
     window.Panel.TbSpeedRotation->setValue(3);
-    EXPECT_EQ(window.Panel.speedRotateHint->panel().text(), "19.0 s");
+    EXPECT_EQ(window.Panel.CPnlSpeedRotatHint->panel().text(), "19.0 s");
     EXPECT_FLOAT_EQ(window.View.autoRotation(platform::Axis::Z).duration(), 19);
     window.Panel.TbSpeedRotation->setValue(-100);
     EXPECT_EQ(window.Panel.TbSpeedRotation->value(), 3.0) << "clamped to its range";
@@ -193,10 +193,10 @@ TEST_F(ViewControls, TheSizeSliderMovesTheCameraAlongTheRig)
 {
     window.Panel.TbSize->setValue(0);
     EXPECT_FLOAT_EQ(window.Cube.Camera->position().z(), -60);
-    EXPECT_EQ(window.Panel.cubeSizeHint->panel().text(), "10");
+    EXPECT_EQ(window.Panel.CpnlCubeSize->panel().text(), "10");
     window.Panel.TbSize->setValue(50);
     EXPECT_FLOAT_EQ(window.Cube.Camera->position().z(), -10);
-    EXPECT_EQ(window.Panel.cubeSizeHint->panel().text(), "60");
+    EXPECT_EQ(window.Panel.CpnlCubeSize->panel().text(), "60");
 }
 
 class OrbitAndStickers : public ViewControls {
