@@ -192,6 +192,44 @@ TEST(PanelLocale, HintsUseTheUsersDecimalSeparator)
     QLocale::setDefault(before);
 }
 
+TEST(PanelHints, OpaqueForASecondAfterTheLastChangeThenFadeInHalfASecond)
+{
+    velmar::testkit::ManualClockScope clock;
+    TFormMain window;
+    platform::FloatSlider& size = *window.Panel.TbSize;
+    const platform::CalloutPanel& hint = window.Panel.CpnlCubeSize->panel();
+    const auto& driver = platform::AnimationDriver::shared();
+    clock.at(5);
+    ASSERT_FALSE(driver.isActive()) << "the start-up hints have faded";
+
+    size.setValue(20);
+    for (double t : {5.0, 5.5, 5.99, 6.0}) {
+        clock.at(t);
+        EXPECT_EQ(hint.opacity(), 1.0) << t;
+    }
+    clock.at(6.25);
+    EXPECT_NEAR(hint.opacity(), 0.5, 1e-6);
+    clock.at(6.5);
+    EXPECT_EQ(hint.opacity(), 0.0);
+    EXPECT_FALSE(driver.isActive());
+
+    // A second change 0.8 s after the first starts the second again.
+    clock.set(10);
+    size.setValue(21);
+    clock.at(10.8);
+    size.setValue(22);
+    EXPECT_EQ(hint.text(), "32");
+    for (double t : {11.25, 11.5, 11.8}) {
+        clock.at(t);
+        EXPECT_EQ(hint.opacity(), 1.0) << t;
+    }
+    clock.at(12.05);
+    EXPECT_NEAR(hint.opacity(), 0.5, 1e-6);
+    clock.at(12.3);
+    EXPECT_EQ(hint.opacity(), 0.0);
+    EXPECT_FALSE(driver.isActive());
+}
+
 TEST_F(Panel, EachColourButtonPlaysItsLetterWithThePanelDimmedDuringTheTurn)
 {
     ReferenceCube model;
