@@ -9,8 +9,7 @@ namespace {
 
 using P = TStickPosition;
 
-constexpr float kOffset = 1.51f; // 0.01 outside the piece's half-edge of 1.5
-constexpr float kTolerance = 0.1f;
+constexpr float kOffset = kStickOffset;
 
 const std::array<StickPlacement, kStickPositionCount> kPlacements = {{
     {{0, 0, -kOffset}, {0, 0, 0}},   // PoFront
@@ -21,7 +20,7 @@ const std::array<StickPlacement, kStickPositionCount> kPlacements = {{
     {{-kOffset, 0, 0}, {0, 90, 0}},  // PoLeft
 }};
 
-bool near(float a, float b) { return std::abs(a - b) <= kTolerance; }
+bool near(float a, float b) { return std::abs(a - b) <= kPlacementTolerance; }
 
 // Destination of each side (indexed by TStickPosition), PoNone where the side stays put.
 using Remap = std::array<P, kStickPositionCount>;

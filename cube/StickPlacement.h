@@ -14,6 +14,11 @@ namespace velmar::cube {
 enum class TStickPosition : std::uint8_t { PoFront, PoBack, PoTop, PoBottom, PoRight, PoLeft, PoNone };
 inline constexpr int kStickPositionCount = 6; // placements proper, PoNone excluded
 
+// How far a sticker sits from its piece's centre: 0.01 outside the piece's half-edge of 1.5.
+inline constexpr float kStickOffset = 1.51f;
+// How far a sticker's offset may stray from its place and still be read as there.
+inline constexpr float kPlacementTolerance = 0.1f;
+
 const char* toString(TStickPosition position);
 std::ostream& operator<<(std::ostream& out, TStickPosition position);
 
@@ -28,7 +33,7 @@ const StickPlacement& placementOf(TStickPosition position);
 // The outward direction of a side, in the piece's frame.
 QVector3D outwardOf(TStickPosition position);
 
-// Classifies a sticker by its offset, with a tolerance of 0.1.
+// Classifies a sticker by its offset, within kPlacementTolerance.
 TStickPosition GetStickPosition(const platform::SceneObject& TheStick);
 
 // Reset, offset X, Y, Z, then angles X, Y, Z through the angle rule.

@@ -2,6 +2,9 @@
 
 #include <QPointF>
 
+#include "cube/StickPlacement.h"
+
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <optional>
@@ -12,27 +15,45 @@ namespace {
 
 using D = TDirection;
 
-constexpr float kStickOffset = 1.51f;
-constexpr float kTolerance = 0.1f;
+using platform::Axis;
 
-// One face's parameters: which piece coordinates act as Pos1 and Pos2, which sticker offset component
-// identifies the face, the four direction roles and the twelve letters.
-struct FaceRow {
-    int pieceAxis;     // the coordinate that is +-3 on this face
-    float pieceValue;
-    int pos1, pos2;
-    std::array<D, 4> roles;
-    const char* letters;
+// What a drag in one direction over one face turns: the piece coordinate that decides, and the letter
+// played when that coordinate is -3 and when it is +3.
+struct DragTurn {
+    Axis deciding;
+    char atMinus3;
+    char atPlus3;
 };
 
-constexpr std::array<FaceRow, 6> kRows = {{
-    {2, -3, 0, 1, {D::DiTop, D::DiBottom, D::DiRight, D::DiLeft}, "gGwWYyBbwWYy"}, // front
-    {2, 3, 0, 1, {D::DiTop, D::DiBottom, D::DiRight, D::DiLeft}, "gGWwyYBbWwyY"},  // back
-    {1, -3, 0, 2, {D::DiTop, D::DiBottom, D::DiRight, D::DiLeft}, "gGRroOBbRroO"}, // top
-    {1, 3, 0, 2, {D::DiTop, D::DiBottom, D::DiRight, D::DiLeft}, "gGrROoBbrROo"},  // bottom
-    {0, -3, 1, 2, {D::DiRight, D::DiLeft, D::DiBottom, D::DiTop}, "wWrROoYyrROo"}, // left
-    {0, 3, 1, 2, {D::DiRight, D::DiLeft, D::DiBottom, D::DiTop}, "wWRroOYyRroO"},  // right
+// One face of the cube: a sticker belongs to it when its piece lies on that face (the piece's
+// coordinate along `axis` is 3 x `side`) and the sticker sits on that side of its piece.
+struct FaceDrags {
+    Axis axis;
+    int side;
+    std::array<DragTurn, 4> turns; // by kColumns
+};
+
+constexpr std::array<D, 4> kColumns = {D::DiTop, D::DiBottom, D::DiRight, D::DiLeft};
+
+// Tried in this order; the first face that holds decides.
+// clang-format off
+constexpr std::array<FaceDrags, 6> kFaces = {{
+//   axis     side  DiTop                DiBottom             DiRight              DiLeft
+    {Axis::Z, -1, {{{Axis::X, 'g', 'B'}, {Axis::X, 'G', 'b'}, {Axis::Y, 'w', 'Y'}, {Axis::Y, 'W', 'y'}}}}, // front
+    {Axis::Z, +1, {{{Axis::X, 'g', 'B'}, {Axis::X, 'G', 'b'}, {Axis::Y, 'W', 'y'}, {Axis::Y, 'w', 'Y'}}}}, // back
+    {Axis::Y, -1, {{{Axis::X, 'g', 'B'}, {Axis::X, 'G', 'b'}, {Axis::Z, 'R', 'o'}, {Axis::Z, 'r', 'O'}}}}, // top
+    {Axis::Y, +1, {{{Axis::X, 'g', 'B'}, {Axis::X, 'G', 'b'}, {Axis::Z, 'r', 'O'}, {Axis::Z, 'R', 'o'}}}}, // bottom
+    {Axis::X, -1, {{{Axis::Z, 'R', 'o'}, {Axis::Z, 'r', 'O'}, {Axis::Y, 'w', 'Y'}, {Axis::Y, 'W', 'y'}}}}, // left
+    {Axis::X, +1, {{{Axis::Z, 'r', 'O'}, {Axis::Z, 'R', 'o'}, {Axis::Y, 'w', 'Y'}, {Axis::Y, 'W', 'y'}}}}, // right
 }};
+// clang-format on
+
+bool holds(const FaceDrags& face, const QVector3D& piece, const QVector3D& offset)
+{
+    const int axis = int(face.axis);
+    return piece[axis] == float(3 * face.side) &&
+           std::abs(offset[axis] - float(face.side) * cube::kStickOffset) <= cube::kPlacementTolerance;
+}
 
 // The ray's direction scaled to unit depth along the sticker's normal. Moving along the sticker's own X
 // then changes only the X reading, however obliquely the sticker is seen (the components of the unit
@@ -99,16 +120,7 @@ void TStickDrag::StickCornerMouseMove(platform::SceneObject& Sender, const platf
     ClickXR = rayX;
     ClickYR = rayY;
 
-    const QVector3D& offset = Sender.position();
-    for (const FaceRow& row : kRows) {
-        if (rounded[row.pieceAxis] != row.pieceValue ||
-            std::abs(offset[row.pieceAxis] - row.pieceValue / 3 * kStickOffset) > kTolerance)
-            continue;
-        const char* l = row.letters;
-        RotatePlan(rounded[row.pos1], rounded[row.pos2], Direction, row.roles[0], row.roles[1], row.roles[2],
-                   row.roles[3], l[0], l[1], l[2], l[3], l[4], l[5], l[6], l[7], l[8], l[9], l[10], l[11]);
-        return;
-    }
+    RotatePlan(rounded, Sender.position(), Direction);
 }
 
 void TStickDrag::StickCornerMouseUp(platform::SceneObject&, const platform::PointerEvent&)
@@ -116,21 +128,24 @@ void TStickDrag::StickCornerMouseUp(platform::SceneObject&, const platform::Poin
     MvtOn = false;
 }
 
-void TStickDrag::RotatePlan(float Pos1, float Pos2, TDirection TheDirection, TDirection Di1, TDirection Di2,
-                            TDirection Di3, TDirection Di4, char P1, char P2, char P3, char P4, char P5, char P6,
-                            char P7, char P8, char P9, char P10, char P11, char P12)
+void TStickDrag::RotatePlan(const QVector3D& Pos, const QVector3D& Offset, TDirection TheDirection)
 {
-    const bool first = Pos1 == -3.0f;
-    const bool second = Pos2 == -3.0f;
-    const char letters[4] = {first ? P1 : P7, first ? P2 : P8,
-                             first ? (second ? P3 : P5) : (second ? P9 : P11),
-                             first ? (second ? P4 : P6) : (second ? P10 : P12)};
-    const TDirection roles[4] = {Di1, Di2, Di3, Di4};
-    for (int i = 0; i < 4; ++i)
-        if (TheDirection == roles[i]) {
-            m_host.rotate(letters[i]);
-            return;
-        }
+    if (const std::optional<char> letter = dragLetter(Pos, Offset, TheDirection))
+        m_host.rotate(*letter);
+}
+
+std::optional<char> dragLetter(const QVector3D& piece, const QVector3D& offset, TDirection direction)
+{
+    const auto column = std::find(kColumns.begin(), kColumns.end(), direction);
+    if (column == kColumns.end())
+        return std::nullopt;
+    for (const FaceDrags& face : kFaces) {
+        if (!holds(face, piece, offset))
+            continue;
+        const DragTurn& turn = face.turns[std::size_t(column - kColumns.begin())];
+        return piece[int(turn.deciding)] == -3.0f ? turn.atMinus3 : turn.atPlus3;
+    }
+    return std::nullopt;
 }
 
 } // namespace velmar::input

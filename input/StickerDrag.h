@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <iosfwd>
+#include <optional>
 
 namespace velmar::input {
 
@@ -14,6 +15,11 @@ enum class TDirection : std::uint8_t { DiNone, DiLeft, DiRight, DiTop, DiBottom 
 
 const char* toString(TDirection direction);
 std::ostream& operator<<(std::ostream& out, TDirection direction);
+
+// The letter a drag in `direction` plays over a corner sticker at `offset` on its piece at `piece`
+// (coordinates rounded): the first face of the cube that the piece and the sticker lie on decides.
+// None for DiNone, or when the sticker lies on no face.
+std::optional<char> dragLetter(const QVector3D& piece, const QVector3D& offset, TDirection direction);
 
 // What a drag needs of the window around it.
 class DragHost {
@@ -35,10 +41,9 @@ public:
     void StickCornerMouseMove(platform::SceneObject& Sender, const platform::PointerEvent& event);
     void StickCornerMouseUp(platform::SceneObject& Sender, const platform::PointerEvent& event);
 
-    // Issues at most one move: the letter that the direction and the two piece coordinates select.
-    void RotatePlan(float Pos1, float Pos2, TDirection TheDirection, TDirection Di1, TDirection Di2, TDirection Di3,
-                    TDirection Di4, char P1, char P2, char P3, char P4, char P5, char P6, char P7, char P8, char P9,
-                    char P10, char P11, char P12);
+    // Issues at most one move: the letter dragLetter reads for the piece at `Pos` (rounded), the sticker
+    // at `Offset` on it and the direction.
+    void RotatePlan(const QVector3D& Pos, const QVector3D& Offset, TDirection TheDirection);
 
     bool MvtOn = false;
     // The ray's reading at the press, or at the step that turned a face: its direction in the sticker's
