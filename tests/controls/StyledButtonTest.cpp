@@ -1,5 +1,6 @@
 // The styled button: style lookup, hover colour runs on a hand-moved clock, the pressed and focus glows,
 // what it draws, and what screen readers learn of it.
+#include "panel/ButtonStyles.h"
 #include "platform/controls/StyledButton.h"
 #include "platform/scene/AnimationDriver.h"
 
@@ -22,19 +23,9 @@ using velmar::testkit::ManualClock;
 
 namespace {
 
-// The program's table, as the panel holds it.
-const ButtonStyle kStyles[] = {
-    {"BtnRouge", 0xFFEFEFEF, 0xFFFF0000, 0xFFFF0000, 0xFFF89C9C, 0xFFF89C9C, 0xFFFF0000, 0xFF4F4848, 0xFFFF0000},
-    {"BtnVert", 0xFFEFEFEF, 0xFF008000, 0xFF008000, 0xFF1ADA1A, 0xFF1ADA1A, 0xFF008000, 0xFF4F4848, 0xFF008000},
-    {"BtnBlanc", 0xFFEFEFEF, 0xFFFFFFFF, 0xFFFFFFFF, 0xFFFFFFFF, 0xFFFFFFFF, 0xFFFFFFFF, 0xFFF5DEB3, 0xFFFFFFFF},
-    {"BtnBleu", 0xFFEFEFEF, 0xFF0000FF, 0xFF0000FF, 0xFFA5D9FF, 0xFFA5D9FF, 0xFF0000FF, 0xFF0000FF, 0x82005ACC},
-    {"BtnOrange", 0xFFFE9E0C, 0xFFFE9E0C, 0xFFFF7F50, 0xFFFE9E0C, 0xFFFF7F50, 0xFFFE9E0C, 0xFFFE9E0C, 0xFFFE9E0C},
-    {"BtnJaune", 0xFFEFEFEF, 0xFFFFFF00, 0xFFFFE4C4, 0xFFFFFF00, 0xFFFFFF00, 0xFFFFE4C4, 0xFFFFFF00, 0xFFFFFF00},
-};
-
 const ButtonStyle& style(const char* name)
 {
-    return *findStyle(kStyles, QString::fromLatin1(name));
+    return *findStyle(velmar::panel::StyleBook1(), QString::fromLatin1(name));
 }
 
 testing::AssertionResult sameColour(const QColor& actual, QRgb expected)
@@ -70,14 +61,14 @@ protected:
 
 TEST(ButtonStyles, FoundByNameWithoutRegardToCase)
 {
-    const ButtonStyle* rouge = findStyle(kStyles, "btnRouge");
+    const ButtonStyle* rouge = findStyle(velmar::panel::StyleBook1(), "btnRouge");
     ASSERT_NE(rouge, nullptr);
     EXPECT_STREQ(rouge->name, "BtnRouge");
-    ASSERT_NE(findStyle(kStyles, "BTNJAUNE"), nullptr);
-    EXPECT_STREQ(findStyle(kStyles, "BTNJAUNE")->name, "BtnJaune");
-    EXPECT_EQ(findStyle(kStyles, "BtnViolet"), nullptr);
-    EXPECT_EQ(findStyle(kStyles, "BtnRougeX"), nullptr);
-    EXPECT_EQ(findStyle(kStyles, ""), nullptr);
+    ASSERT_NE(findStyle(velmar::panel::StyleBook1(), "BTNJAUNE"), nullptr);
+    EXPECT_STREQ(findStyle(velmar::panel::StyleBook1(), "BTNJAUNE")->name, "BtnJaune");
+    EXPECT_EQ(findStyle(velmar::panel::StyleBook1(), "BtnViolet"), nullptr);
+    EXPECT_EQ(findStyle(velmar::panel::StyleBook1(), "BtnRougeX"), nullptr);
+    EXPECT_EQ(findStyle(velmar::panel::StyleBook1(), ""), nullptr);
 }
 
 // A shown window holding one button, on a clock the test moves by hand.
