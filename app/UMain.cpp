@@ -142,7 +142,7 @@ void TFormMain::wire()
         const QString text = event.text();
         const char16_t typed = text.isEmpty() ? u'\0' : text.at(0).unicode();
         FormKeyDown(event.key(), typed, event.modifiers());
-        return engine::moveOfLetter(char(typed & 0xFF)).has_value();
+        return engine::moveOfLetter(input::letterOf(typed)).has_value();
     });
 }
 
@@ -166,7 +166,7 @@ void TFormMain::FormKeyDown(int, char16_t KeyChar, Qt::KeyboardModifiers)
     // While a pattern plays its letters are the only moves.
     if (MvtAuto)
         return;
-    Rotate(static_cast<char>(KeyChar & 0xFF));
+    Rotate(input::letterOf(KeyChar));
 }
 
 void TFormMain::RotationFinish(platform::FloatAnimation&)
@@ -222,7 +222,7 @@ void TFormMain::ColorBtnClick(QObject* Sender)
     Panel.cbFun->setItemIndex(-1);
     const QString caption = static_cast<QAbstractButton*>(Sender)->text();
     if (!caption.isEmpty())
-        Rotate(static_cast<char>(caption.at(0).unicode() & 0xFF));
+        Rotate(input::letterOf(caption.at(0).unicode()));
 }
 
 void TFormMain::cbFunChange(QObject*)

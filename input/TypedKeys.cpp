@@ -6,6 +6,17 @@
 
 namespace velmar::input {
 
+char letterOf(char32_t typed)
+{
+    return typed < 0x80 ? char(typed) : '\0';
+}
+
+bool typesCharacter(const QKeyEvent& event)
+{
+    const QList<uint> text = event.text().toUcs4();
+    return !text.isEmpty() && text.front() != u' ' && QChar::isPrint(char32_t(text.front()));
+}
+
 TypedKeys::TypedKeys(QWidget& window, Handler handler) : QObject(&window), m_window(window), m_handler(std::move(handler))
 {
     qApp->installEventFilter(this);
@@ -34,7 +45,9 @@ bool TypedKeys::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() != QEvent::KeyPress || !belongsToWindow(watched))
         return false;
-    return m_handler(static_cast<QKeyEvent&>(*event));
+    auto& key = static_cast<QKeyEvent&>(*event);
+    const bool took = m_handler(key);
+    return took || typesCharacter(key);
 }
 
 } // namespace velmar::input

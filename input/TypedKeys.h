@@ -1,6 +1,7 @@
 // Characters typed anywhere in a window reach the window's key handler before any control sees them,
-// and the ones the handler takes (move letters) stop there: a focused list or slider never takes a
-// move letter as input of its own, while Tab, arrows, Space, Enter and Escape go on as usual.
+// and stop there: a character is a move letter or nothing, so a focused list or slider never takes one
+// as input of its own (a list would pick an item by its first letter), while keys that type no
+// character (Tab, arrows, Page, Home, End, Space, Enter, Escape) go on as usual.
 #pragma once
 
 #include <QObject>
@@ -12,10 +13,18 @@ class QWidget;
 
 namespace velmar::input {
 
+// The 8-bit character a typed character is, for reading it as a move letter: itself when it is ASCII,
+// otherwise '\0', which is no letter. Never its low byte: "я" (U+044F) is not "O".
+char letterOf(char32_t typed);
+
+// Whether the key types a character of its own, which no control of the window then gets. Space types
+// none here: it presses the focused button.
+bool typesCharacter(const QKeyEvent& event);
+
 class TypedKeys : public QObject {
     Q_OBJECT
 public:
-    // Returns true when it took the key.
+    // Sees every key press; returns true when it took the key. Characters stop here either way.
     using Handler = std::function<bool(QKeyEvent& event)>;
 
     // Watches the application for key presses aimed at `window`, its controls and their pop-ups.

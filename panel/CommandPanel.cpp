@@ -1,6 +1,7 @@
 #include "CommandPanel.h"
 
 #include "ButtonStyles.h"
+#include "ColourButtonNames.h"
 #include "CommandRect.h"
 #include "PanelDecl.h"
 #include "ScaledLayout.h"
@@ -11,6 +12,7 @@
 #include "platform/controls/GreyRampSlider.h"
 #include "platform/controls/LinkLabel.h"
 #include "platform/controls/ProgressBar.h"
+#include "platform/controls/RadioGroupFocus.h"
 #include "platform/controls/StyledButton.h"
 #include "platform/controls/WrappingButton.h"
 
@@ -184,6 +186,8 @@ TCommandPanel::TCommandPanel(QWidget* window) : m_build{window, {}}
     // Scrolling past the pattern list must not reset the cube and start a pattern.
     cbFun->setWheelChangesChoice(false);
     setTabOrder();
+    nameColourButtons(std::vector<QAbstractButton*>(colourButtons.begin(), colourButtons.end()));
+    platform::keepTabStopOnCheckedRadio(find(QStringLiteral("GbLight")));
 }
 
 TCommandPanel::~TCommandPanel() = default;

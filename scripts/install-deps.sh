@@ -8,6 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth libgl1-mesa-dri
   xdotool libx11-dev desktop-file-utils appstream
+  python3-pyatspi at-spi2-core dbus-daemon
 )
 
 missing=()

@@ -2,6 +2,7 @@
 
 #include "ArcDial.h"
 #include "CalloutPanel.h"
+#include "ChoiceList.h"
 #include "FloatSlider.h"
 #include "LinkLabel.h"
 
@@ -22,6 +23,8 @@ QAccessibleInterface* controlFactory(const QString& className, QObject* object)
         return accessibleCallout(static_cast<CalloutPanel*>(object));
     if (className == QLatin1String(LinkLabel::staticMetaObject.className()))
         return accessibleLinkLabel(static_cast<LinkLabel*>(object));
+    if (className == QLatin1String(ChoiceList::staticMetaObject.className()))
+        return accessibleChoiceList(static_cast<ChoiceList*>(object));
     return nullptr;
 }
 
@@ -45,7 +48,8 @@ void AccessibleValueWidget::setCurrentValue(const QVariant& value)
 {
     bool ok = false;
     const double number = value.toDouble(&ok);
-    if (ok)
+    // Disabled (or inside a disabled panel), the control takes no value from a screen reader either.
+    if (ok && widget()->isEnabled())
         setNumber(number);
 }
 

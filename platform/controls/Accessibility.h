@@ -28,12 +28,14 @@ class FloatSlider;
 class ArcDial;
 class CalloutPanel;
 class LinkLabel;
+class ChoiceList;
 
 // Each defined beside its control.
 QAccessibleInterface* accessibleFloatSlider(FloatSlider* slider);
 QAccessibleInterface* accessibleArcDial(ArcDial* dial);
 QAccessibleInterface* accessibleCallout(CalloutPanel* panel);
 QAccessibleInterface* accessibleLinkLabel(LinkLabel* link);
+QAccessibleInterface* accessibleChoiceList(ChoiceList* list);
 
 // Registers the interfaces above with Qt's accessibility, once per process; each control calls it
 // before its interface can be asked for.

@@ -17,6 +17,7 @@ namespace {
 
 constexpr float kKeyStep = 1;
 constexpr float kPageStep = 15;
+constexpr double kTurnSpan = 180;
 
 // The float as the shortest decimal that reads back as it, so 0.1f reads 0.1 rather than 0.100000001.
 double asDecimal(float value)
@@ -34,9 +35,10 @@ public:
     explicit ArcDialAccessible(ArcDial* dial) : AccessibleValueWidget(dial, QAccessible::Dial) {}
 
     QVariant currentValue() const override { return asDecimal(dial()->value()); }
-    // The dial has no range; this is the span one turn of the pointer covers.
-    QVariant maximumValue() const override { return 180.0; }
-    QVariant minimumValue() const override { return -180.0; }
+    // The dial has no range: this is the span one turn of the pointer covers, widened to hold the value
+    // the dial took from its box's rotation or the background drag.
+    QVariant maximumValue() const override { return std::max(kTurnSpan, currentValue().toDouble()); }
+    QVariant minimumValue() const override { return std::min(-kTurnSpan, currentValue().toDouble()); }
     QVariant minimumStepSize() const override { return double(kKeyStep); }
 
 protected:

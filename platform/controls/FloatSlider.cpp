@@ -157,9 +157,12 @@ void FloatSlider::initStyleOption(QStyleOptionSlider* option) const
     if (m_dragging) {
         option->activeSubControls = QStyle::SC_SliderHandle;
         option->state |= QStyle::State_Sunken;
-    } else if (m_handleHovered) {
+    } else if (m_handleHovered && isEnabled()) {
         option->activeSubControls = QStyle::SC_SliderHandle;
     }
+    // Qt sends hover events to a disabled slider too; it shows none.
+    if (!isEnabled())
+        option->state &= ~QStyle::State_MouseOver;
 }
 
 QRect FloatSlider::handleRect() const

@@ -67,16 +67,26 @@ bool LinkLabel::shadowShown() const
     return m_shadow->isEnabled();
 }
 
+// Qt delivers crossings to a disabled label too; the shadow follows the pointer only while enabled.
 void LinkLabel::enterEvent(QEnterEvent* event)
 {
-    m_shadow->setEnabled(true);
+    m_pointerInside = true;
+    m_shadow->setEnabled(isEnabled());
     QLabel::enterEvent(event);
 }
 
 void LinkLabel::leaveEvent(QEvent* event)
 {
+    m_pointerInside = false;
     m_shadow->setEnabled(false);
     QLabel::leaveEvent(event);
+}
+
+void LinkLabel::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::EnabledChange)
+        m_shadow->setEnabled(isEnabled() && m_pointerInside);
+    QLabel::changeEvent(event);
 }
 
 void LinkLabel::mousePressEvent(QMouseEvent* event)

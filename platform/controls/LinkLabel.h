@@ -34,10 +34,12 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     QGraphicsDropShadowEffect* m_shadow;
     bool m_pressed = false;
+    bool m_pointerInside = false;
 };
 
 } // namespace velmar::platform

@@ -1,5 +1,6 @@
 #include "StyledButton.h"
 
+#include <QEvent>
 #include <QGraphicsDropShadowEffect>
 #include <QLinearGradient>
 #include <QPainter>
@@ -177,24 +178,37 @@ void StyledButton::paintEvent(QPaintEvent*)
                      text());
 }
 
+void StyledButton::showHover(bool hovered)
+{
+    if (hovered == m_hoverShown)
+        return;
+    m_hoverShown = hovered;
+    // Stopping the other run first: only one animation ever writes the outer fill.
+    (hovered ? m_hoverOut : m_hoverIn).stop();
+    (hovered ? m_hoverIn : m_hoverOut).start();
+}
+
+// Qt delivers crossings to a disabled button too (one inside the panel a turn disabled): it shows them
+// only once it is enabled again, as one crossing then, so it ends where the pointer is.
 void StyledButton::enterEvent(QEnterEvent* event)
 {
-    // Stopping the other run first: only one animation ever writes the outer fill.
-    m_hoverOut.stop();
-    m_hoverIn.start();
+    m_pointerInside = true;
+    if (isEnabled())
+        showHover(true);
     QAbstractButton::enterEvent(event);
 }
 
 void StyledButton::leaveEvent(QEvent* event)
 {
-    m_hoverIn.stop();
-    m_hoverOut.start();
+    m_pointerInside = false;
+    if (isEnabled())
+        showHover(false);
     QAbstractButton::leaveEvent(event);
 }
 
 void StyledButton::focusInEvent(QFocusEvent* event)
 {
-    m_focusGlow->setEnabled(true);
+    m_focusGlow->setEnabled(isEnabled());
     QAbstractButton::focusInEvent(event);
 }
 
@@ -202,6 +216,16 @@ void StyledButton::focusOutEvent(QFocusEvent* event)
 {
     m_focusGlow->setEnabled(false);
     QAbstractButton::focusOutEvent(event);
+}
+
+void StyledButton::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::EnabledChange) {
+        m_focusGlow->setEnabled(isEnabled() && hasFocus());
+        if (isEnabled())
+            showHover(m_pointerInside);
+    }
+    QAbstractButton::changeEvent(event);
 }
 
 void StyledButton::resizeEvent(QResizeEvent* event)

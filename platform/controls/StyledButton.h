@@ -51,15 +51,21 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void setOuterFill(const QColor& colour);
+    // Plays the hover animation that brings the outer fill to `hovered`, unless it is there already.
+    void showHover(bool hovered);
 
     const ButtonStyle* m_style;
     QColor m_outerFill;
     ColourAnimation m_hoverIn;
     ColourAnimation m_hoverOut;
     QGraphicsDropShadowEffect* m_focusGlow;
+    // The pointer's side of the last crossing, and the hover state the outer fill was last sent towards.
+    bool m_pointerInside = false;
+    bool m_hoverShown = false;
 };
 
 } // namespace velmar::platform

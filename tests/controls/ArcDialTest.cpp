@@ -119,9 +119,13 @@ TEST_F(ArcDialTest, ScreenReadersReadTheStoredValue)
     EXPECT_EQ(accessible->role(), QAccessible::Dial);
     QAccessibleValueInterface* value = accessible->valueInterface();
     EXPECT_EQ(value->currentValue().toDouble(), 455.0);
+    // No range of its own: one turn's span, widened to hold the value.
     EXPECT_EQ(value->minimumValue().toDouble(), -180.0);
-    EXPECT_EQ(value->maximumValue().toDouble(), 180.0);
+    EXPECT_EQ(value->maximumValue().toDouble(), 455.0);
     EXPECT_EQ(value->minimumStepSize().toDouble(), 1.0);
+    dial.setValue(-1000);
+    EXPECT_EQ(value->minimumValue().toDouble(), -1000.0);
+    EXPECT_EQ(value->maximumValue().toDouble(), 180.0);
 
     dial.setValue(-12.5f);
     EXPECT_EQ(accessible->text(QAccessible::Value), QStringLiteral("-12,5"));

@@ -1,0 +1,118 @@
+#!/usr/bin/python3
+"""What a screen reader reads of the panel over AT-SPI: the lists keep their names after a choice, the
+dials' range holds their value, the colour buttons' names tell face and sense, no two alike.
+
+Run by run-screen-reader-test.sh inside a private D-Bus session, with the program already started."""
+import subprocess
+import sys
+import time
+
+import pyatspi
+
+DEADLINE = time.monotonic() + 60
+failures = []
+
+
+def check(ok, what):
+    if not ok:
+        failures.append(what)
+        print("FAIL:", what)
+
+
+def wait_for(condition, what):
+    while time.monotonic() < DEADLINE:
+        result = condition()
+        if result:
+            return result
+        time.sleep(0.1)
+    sys.exit("timed out waiting for " + what)
+
+
+def application():
+    desktop = pyatspi.Registry.getDesktop(0)
+    for i in range(desktop.childCount):
+        app = desktop.getChildAtIndex(i)
+        if app is not None and app.name == "VelmarCube":
+            return app
+    return None
+
+
+def everything(node):
+    yield node
+    for i in range(node.childCount):
+        child = node.getChildAtIndex(i)
+        if child is not None:
+            yield from everything(child)
+
+
+def by_role(app, role):
+    return [node for node in everything(app) if node.getRole() == role]
+
+
+def named(app, role, name):
+    found = [node for node in by_role(app, role) if node.name == name]
+    return found[0] if found else None
+
+
+def list_value(combo):
+    """The current item where a screen reader looks for it when the list inside selects nothing: the text."""
+    try:
+        return combo.queryText().getText(0, -1)
+    except NotImplementedError:
+        return None
+
+
+def choose_next(combo):
+    combo.queryComponent().grabFocus()
+    wait_for(lambda: combo.getState().contains(pyatspi.STATE_FOCUSED), "focus on " + combo.name)
+    subprocess.run(["xdotool", "key", "Down"], check=True)
+
+
+def do_action(node, action_name):
+    actions = node.queryAction()
+    for i in range(actions.nActions):
+        if actions.getName(i) == action_name:
+            return actions.doAction(i)
+    raise AssertionError("%s has no action %s" % (node.name, action_name))
+
+
+app = wait_for(application, "the program on the accessibility bus")
+# No window manager to give the window the keyboard: give it the X input focus directly.
+window = wait_for(lambda: subprocess.run(["xdotool", "search", "--name", "Velmar's Cube - 3D"],
+                                         capture_output=True, text=True).stdout.split(), "the window")[0]
+subprocess.run(["xdotool", "windowfocus", "--sync", window], check=True)
+patterns, easing = wait_for(lambda: by_role(app, pyatspi.ROLE_COMBO_BOX), "the two lists")
+check(patterns.name == "Patterns", "the pattern list is named Patterns, not %r" % patterns.name)
+check(easing.name == "Easing", "the easing list is named Easing, not %r" % easing.name)
+check(list_value(easing) == "Linear", "the easing list holds Linear")
+
+choose_next(easing)
+check(wait_for(lambda: list_value(easing) == "Quadratic" or easing.name == "Quadratic", "Quadratic chosen"),
+      "Quadratic chosen")
+check(list_value(easing) == "Quadratic", "the easing list holds Quadratic")
+check(easing.name == "Easing", "the easing list is still named Easing, not %r" % easing.name)
+choose_next(patterns)
+wait_for(lambda: "Damier (12)" in (list_value(patterns), patterns.name), "Damier chosen")
+check(list_value(patterns) == "Damier (12)", "the pattern list holds Damier (12)")
+check(patterns.name == "Patterns", "the pattern list is still named Patterns, not %r" % patterns.name)
+
+# Ticking a box sets its dial to 360 as the rotation starts, beyond one turn's span.
+check_box = named(app, pyatspi.ROLE_CHECK_BOX, "Rotate X automatically")
+wait_for(lambda: check_box.getState().contains(pyatspi.STATE_ENABLED), "the panel enabled after the pattern")
+do_action(check_box, "Toggle")
+dial_x = named(app, pyatspi.ROLE_DIAL, "X rotation")
+wait_for(lambda: dial_x.queryValue().currentValue > 180, "the X dial past 180")
+for dial in by_role(app, pyatspi.ROLE_DIAL):
+    value = dial.queryValue()
+    check(value.minimumValue <= value.currentValue <= value.maximumValue,
+          "%s: %s within [%s, %s]" % (dial.name, value.currentValue, value.minimumValue, value.maximumValue))
+
+# Each face and sense once, in words a synthesizer tells apart.
+faces = {"Front": "red", "Back": "orange", "Top": "white", "Bottom": "yellow", "Right": "blue", "Left": "green"}
+expected = {"%s face (%s), %s" % (face, colour, sense) for face, colour in faces.items()
+            for sense in ("clockwise", "anticlockwise")}
+buttons = [b.name for b in by_role(app, pyatspi.ROLE_PUSH_BUTTON) if b.name != "Start position"]
+check(len(buttons) == 12 and set(buttons) == expected, "colour button names: %s" % sorted(buttons))
+
+print("screen reader view: %d failure(s)" % len(failures))
+sys.exit(1 if failures else 0)
