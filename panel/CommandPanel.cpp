@@ -187,7 +187,7 @@ TCommandPanel::TCommandPanel(QWidget* window) : m_build{window, {}}
     cbFun->setWheelChangesChoice(false);
     setTabOrder();
     nameColourButtons(std::vector<QAbstractButton*>(colourButtons.begin(), colourButtons.end()));
-    platform::keepTabStopOnCheckedRadio(find(QStringLiteral("GbLight")));
+    platform::keepTabStopOnCheckedRadio(GbLight);
 }
 
 TCommandPanel::~TCommandPanel() = default;

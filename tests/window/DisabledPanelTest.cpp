@@ -45,7 +45,7 @@ protected:
     }
     void TearDown() override { platform::AnimationDriver::shared().setClock(nullptr); }
 
-    QWidget* control(const char* name) { return window.Panel.find(QString::fromLatin1(name)); }
+    QWidget* control(const char* name) { return window.findChild<QWidget*>(QString::fromLatin1(name)); }
     void pointAt(QWidget* widget, QPoint at) { QCursor::setPos(widget->mapToGlobal(at)); }
     void pointAtMiddleOf(QWidget* widget) { pointAt(widget, widget->rect().center()); }
     // A bare spot of the panel, over no control.
