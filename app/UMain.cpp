@@ -8,6 +8,7 @@
 #include "panel/CalloutHint.h"
 #include "panel/CommandRect.h"
 #include "panel/LightSettings.h"
+#include "panel/PanelTheme.h"
 #include "panel/ScaledLayout.h"
 #include "platform/controls/ArcDial.h"
 #include "platform/controls/ChoiceList.h"
@@ -52,6 +53,7 @@ TFormMain::TFormMain(QWidget* parent)
     buildViewport();
     layOut();
     platform::DisabledDimming::install(Panel.sclytCommand);
+    panel::keepPanelTheme(Panel.sclytCommand);
     resize(kClientWidth, kClientHeight);
     // Declared values are all in place before any handler is wired.
     wire();
