@@ -8,6 +8,7 @@
 #include "panel/CalloutHint.h"
 #include "panel/CommandRect.h"
 #include "panel/LightSettings.h"
+#include "panel/PanelTheme.h"
 #include "panel/ScaledLayout.h"
 #include "platform/controls/ArcDial.h"
 #include "platform/controls/ChoiceList.h"
@@ -52,6 +53,7 @@ TFormMain::TFormMain(QWidget* parent)
     buildViewport();
     layOut();
     platform::DisabledDimming::install(Panel.sclytCommand);
+    panel::keepPanelTheme(Panel.sclytCommand);
     resize(kClientWidth, kClientHeight);
     // Declared values are all in place before any handler is wired.
     wire();
@@ -69,9 +71,8 @@ TFormMain::~TFormMain()
 
 void TFormMain::buildViewport()
 {
-    m_glView = new platform::Viewport3D(Scene3D, *Cube.Camera, kSilver);
-    // The container owns the view's window from now on.
-    Viewport3D2 = QWidget::createWindowContainer(m_glView, this);
+    m_glView = new platform::Viewport3D(Scene3D, *Cube.Camera, kSilver, platform::Viewport3D::formForPlatform(), this);
+    Viewport3D2 = m_glView->widget();
     Viewport3D2->setMinimumSize(1, 1);
     m_glView->setKeyReceiver(this);
     // Found out when the view first gets its context; the view is replaced from the event loop, not

@@ -82,7 +82,7 @@ public:
     velmar::platform::Scene Scene3D;
     velmar::cube::TCubeScene Cube;
 
-    // The 3D view: the widget that holds a Viewport3D window when OpenGL works, otherwise a widget that
+    // The 3D view: the widget a Viewport3D lives in when OpenGL works, otherwise a widget that
     // says why not.
     QWidget* Viewport3D2 = nullptr;
     velmar::platform::Viewport3D* glViewport() const { return m_glView; }

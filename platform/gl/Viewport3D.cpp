@@ -1,6 +1,8 @@
 #include "Viewport3D.h"
 
 #include "SurfaceFormat.h"
+#include "ViewWidget.h"
+#include "ViewWindow.h"
 
 #include "platform/scene/Scene.h"
 
@@ -13,38 +15,47 @@
 
 namespace velmar::platform {
 
-Viewport3D::Viewport3D(Scene& scene, Camera& camera, QColor background)
-    : m_scene(scene), m_camera(camera), m_background(background), m_router(scene, camera)
+Viewport3D::Form Viewport3D::formForPlatform()
 {
-    setSurfaceType(QSurface::OpenGLSurface);
-    // Typed letters are the window's, not the view's: the view never takes the keyboard focus.
-    setFlag(Qt::WindowDoesNotAcceptFocus);
-    connect(&m_scene, &Scene::changed, this, &QWindow::requestUpdate);
+    const QByteArray forced = qgetenv("VELMAR_VIEW");
+    if (forced == "widget")
+        return Form::Widget;
+    if (forced == "window")
+        return Form::NativeWindow;
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland")) ? Form::Widget : Form::NativeWindow;
 }
 
-Viewport3D::~Viewport3D()
+Viewport3D::Viewport3D(Scene& scene, Camera& camera, QColor background, Form form, QWidget* parent)
+    : m_scene(scene),
+      m_camera(camera),
+      m_background(background),
+      m_form(form),
+      m_router(scene, camera)
 {
-    releaseGl();
+    if (form == Form::Widget) {
+        auto* widget = new ViewWidget(*this, parent);
+        m_widget = widget;
+        m_surface = widget;
+    } else {
+        auto* window = new ViewWindow(*this);
+        m_surface = window;
+        // The container owns the view's window from now on.
+        m_widget = QWidget::createWindowContainer(window, parent);
+    }
+    setParent(m_widget);
+    connect(&m_scene, &Scene::changed, this, [this] { m_surface->requestFrame(); });
 }
 
-bool Viewport3D::ready()
+bool Viewport3D::initializeOn(QOpenGLContext* context)
 {
-    if (m_context)
-        return m_problem.isEmpty();
-    // The view finds out itself whether OpenGL 3.3 works here: a context made only to ask would cost the
-    // start-up a second driver set-up.
-    m_context = std::make_unique<QOpenGLContext>();
-    m_context->setFormat(requestedFormat());
-    const bool current = m_context->create() && m_context->makeCurrent(this);
-    m_problem = problemWith(current ? m_context.get() : nullptr);
+    m_tried = true;
+    m_problem = problemWith(context);
     if (m_problem.isEmpty() && !m_renderer.initialize(m_scene))
         m_problem = m_renderer.error();
     if (!m_problem.isEmpty()) {
         emit unavailable(m_problem);
         return false;
     }
-    // GL objects die with the context, which may go before the view (a screen change).
-    connect(m_context.get(), &QOpenGLContext::aboutToBeDestroyed, this, &Viewport3D::releaseGl);
     return true;
 }
 
@@ -54,78 +65,68 @@ QSize Viewport3D::devicePixels() const
     return {qRound(width() * dpr), qRound(height() * dpr)};
 }
 
-void Viewport3D::paint()
+void Viewport3D::drawFrame()
 {
-    if (!isExposed() || !ready() || !m_context->makeCurrent(this))
-        return;
     m_renderer.render(m_scene, m_camera, devicePixels(), m_background);
-    m_context->swapBuffers(this);
     ++m_frames;
-}
-
-bool Viewport3D::event(QEvent* event)
-{
-    if (event->type() == QEvent::UpdateRequest) {
-        paint();
-        return true;
-    }
-    return QWindow::event(event);
-}
-
-void Viewport3D::exposeEvent(QExposeEvent*)
-{
-    paint();
 }
 
 QImage Viewport3D::grabFrame()
 {
-    if (!m_context || !m_problem.isEmpty() || !m_context->makeCurrent(this))
+    if (!m_tried || !m_problem.isEmpty() || !m_surface->makeContextCurrent())
         return {};
     QOpenGLFramebufferObjectFormat format;
     format.setAttachment(QOpenGLFramebufferObject::Depth);
-    format.setSamples(m_context->format().samples());
+    format.setSamples(m_surface->samples());
     QOpenGLFramebufferObject target(devicePixels(), format);
     target.bind();
     m_renderer.render(m_scene, m_camera, devicePixels(), m_background);
     QImage image = target.toImage();
     target.release();
-    m_context->doneCurrent();
+    m_surface->doneContext();
     return image;
 }
 
 void Viewport3D::releaseGl()
 {
-    if (!m_renderer.isReady() || !m_context || !m_context->makeCurrent(this))
+    if (!m_renderer.isReady() || !m_surface->makeContextCurrent())
         return;
     m_renderer.release();
-    m_context->doneCurrent();
+    m_surface->doneContext();
 }
 
-void Viewport3D::mousePressEvent(QMouseEvent* event)
+bool Viewport3D::event(QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+        mousePressed(static_cast<QMouseEvent*>(event));
+        return true;
+    case QEvent::MouseMove:
+        mouseMoved(static_cast<QMouseEvent*>(event));
+        return true;
+    case QEvent::MouseButtonRelease:
+        mouseReleased(static_cast<QMouseEvent*>(event));
+        return true;
+    default:
+        return QObject::event(event);
+    }
+}
+
+void Viewport3D::mousePressed(QMouseEvent* event)
 {
     if (m_keyReceiver && !m_keyReceiver->isActiveWindow())
         m_keyReceiver->activateWindow();
     m_router.press(QSizeF(size()), event->position(), event->button(), event->buttons(), event->modifiers());
 }
 
-void Viewport3D::mouseMoveEvent(QMouseEvent* event)
+void Viewport3D::mouseMoved(QMouseEvent* event)
 {
     m_router.move(QSizeF(size()), event->position(), event->buttons(), event->modifiers());
 }
 
-void Viewport3D::mouseReleaseEvent(QMouseEvent* event)
+void Viewport3D::mouseReleased(QMouseEvent* event)
 {
     m_router.release(QSizeF(size()), event->position(), event->button(), event->buttons(), event->modifiers());
-}
-
-void Viewport3D::keyPressEvent(QKeyEvent* event)
-{
-    passOn(event);
-}
-
-void Viewport3D::keyReleaseEvent(QKeyEvent* event)
-{
-    passOn(event);
 }
 
 void Viewport3D::passOn(QKeyEvent* event)
@@ -142,7 +143,9 @@ void Viewport3D::passOn(QKeyEvent* event)
 }
 
 ViewportUnavailable::ViewportUnavailable(QColor background, QString problem, QWidget* parent)
-    : QWidget(parent), m_background(background), m_problem(std::move(problem))
+    : QWidget(parent),
+      m_background(background),
+      m_problem(std::move(problem))
 {
 }
 

@@ -1,6 +1,8 @@
-// The 3D view: draws the scene through its camera and routes pointer events into it. It is a native
-// OpenGL window of its own, placed among the widgets by a window container: drawing straight to its own
-// surface spares the whole top-level window a composition pass on every frame.
+// The 3D view: draws the scene through its camera and routes pointer events into it. It takes one of
+// two forms, chosen at run time. Where the window system shows native child windows (X11) it is a
+// native OpenGL window placed among the widgets by a window container: a frame goes straight to its own
+// surface and spares the whole top-level window a composition pass. Where it does not (Wayland, whose
+// compositors leave such a child blank) it is an OpenGL widget composited with the rest of the window.
 #pragma once
 
 #include "GlRenderer.h"
@@ -8,12 +10,12 @@
 #include "platform/scene/PointerRouter.h"
 
 #include <QColor>
+#include <QObject>
 #include <QPointer>
 #include <QWidget>
-#include <QWindow>
 
-#include <memory>
-
+class QKeyEvent;
+class QMouseEvent;
 class QOpenGLContext;
 
 namespace velmar::platform {
@@ -21,11 +23,35 @@ namespace velmar::platform {
 class Scene;
 class Camera;
 
-class Viewport3D : public QWindow {
+// What a form of the view does for it: the OpenGL context it draws with, and asking for a frame.
+class ViewSurface
+{
+public:
+    virtual ~ViewSurface() = default;
+    virtual bool makeContextCurrent() = 0;
+    virtual void doneContext() = 0;
+    virtual int samples() const = 0;
+    virtual void requestFrame() = 0;
+};
+
+class Viewport3D : public QObject
+{
     Q_OBJECT
 public:
-    Viewport3D(Scene& scene, Camera& camera, QColor background);
-    ~Viewport3D() override;
+    enum class Form { NativeWindow, Widget };
+    // The form that draws on the running platform; VELMAR_VIEW=window or =widget forces one.
+    static Form formForPlatform();
+
+    // The view lives in widget(), which owns it: delete that widget to be rid of both.
+    Viewport3D(Scene& scene, Camera& camera, QColor background, Form form, QWidget* parent);
+
+    QWidget* widget() const { return m_widget; }
+    Form form() const { return m_form; }
+    QSize size() const { return m_widget->size(); }
+    int width() const { return m_widget->width(); }
+    int height() const { return m_widget->height(); }
+    qreal devicePixelRatio() const { return m_widget->devicePixelRatioF(); }
+    QPointF mapToGlobal(QPointF pos) const { return m_widget->mapToGlobal(pos); }
 
     PointerRouter& router() { return m_router; }
     // The widget whose window the view lives in: keys that reach the view (the pointer over it, where
@@ -42,40 +68,44 @@ public:
     // been shown.
     QImage grabFrame();
 
+    // For the forms: set up on a context made current (false with problem() set, and unavailable()
+    // sent, when it will not do), draw one frame into the bound framebuffer, let go of the GL objects.
+    bool initializeOn(QOpenGLContext* context);
+    void drawFrame();
+    void releaseGl();
+    void mousePressed(QMouseEvent* event);
+    void mouseMoved(QMouseEvent* event);
+    void mouseReleased(QMouseEvent* event);
+    void passOn(QKeyEvent* event);
+
 signals:
     // The view cannot draw; it stays blank and whoever placed it should put something else there.
     void unavailable(const QString& problem);
 
 protected:
+    // Pointer events sent to the view itself count as events on its surface.
     bool event(QEvent* event) override;
-    void exposeEvent(QExposeEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    void keyReleaseEvent(QKeyEvent* event) override;
 
 private:
-    // Makes the context on first use; false (with problem() set) when OpenGL 3.3 cannot be had.
-    bool ready();
-    void paint();
     QSize devicePixels() const;
-    void releaseGl();
-    void passOn(QKeyEvent* event);
 
     Scene& m_scene;
     Camera& m_camera;
     QColor m_background;
+    Form m_form;
     QString m_problem;
-    std::unique_ptr<QOpenGLContext> m_context;
     GlRenderer m_renderer;
     PointerRouter m_router;
     int m_frames = 0;
+    bool m_tried = false;
     QPointer<QWidget> m_keyReceiver;
+    QWidget* m_widget = nullptr;
+    ViewSurface* m_surface = nullptr;
 };
 
 // Stands in for the 3D view where no OpenGL 3.3 context can be had: says why, on the view's background.
-class ViewportUnavailable : public QWidget {
+class ViewportUnavailable : public QWidget
+{
     Q_OBJECT
 public:
     ViewportUnavailable(QColor background, QString problem, QWidget* parent = nullptr);

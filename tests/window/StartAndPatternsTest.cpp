@@ -107,7 +107,6 @@ protected:
             for (QAbstractButton* b : box->buttons())
                 captions << b->text();
             defaultCaption = box->defaultButton() ? box->defaultButton()->text() : QString();
-            offCentre = (box->frameGeometry().center() - box->screen()->availableGeometry().center()).manhattanLength();
             QTest::keyClick(box, key);
         });
         poll.start(10);
@@ -116,7 +115,6 @@ protected:
     QString title, text, defaultCaption;
     QStringList captions;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
-    int offCentre = -1;
 };
 
 TEST_F(RealBox, EnterSaysOuiAndEscapeSaysNon)
@@ -127,9 +125,7 @@ TEST_F(RealBox, EnterSaysOuiAndEscapeSaysNon)
     EXPECT_EQ(icon, QMessageBox::Information);
     EXPECT_TRUE(captions.contains("Oui") && captions.contains("Non")) << captions.join(',').toStdString();
     EXPECT_EQ(defaultCaption, "Oui");
-    // Centred on the screen, allowing for the window frame Qt assumes when, as here, there is no window
-    // manager to tell it the real one.
-    EXPECT_LE(offCentre, 60) << "centred on the screen";
+    // Where it lands is the window manager's: tests/wm checks it under a real one.
     captions.clear();
     EXPECT_EQ(askAndPress(Qt::Key_Escape), TAnswer::No);
 }
