@@ -2,6 +2,7 @@
 
 #include "ButtonStyles.h"
 #include "CommandRect.h"
+#include "DrawnAccessibility.h"
 #include "PanelDecl.h"
 #include "ScaledLayout.h"
 
@@ -184,6 +185,7 @@ TCommandPanel::TCommandPanel(QWidget* window) : m_build{window, {}}
     // Scrolling past the pattern list must not reset the cube and start a pattern.
     cbFun->setWheelChangesChoice(false);
     setTabOrder();
+    reportDrawnRectangles();
 }
 
 TCommandPanel::~TCommandPanel() = default;

@@ -559,6 +559,24 @@ TEST_F(ScaledPanel, AClickWhereAControlIsDrawnReachesIt)
     EXPECT_EQ(testkit::compareWithModel(window.Cube, model), "");
 }
 
+TEST_F(ScaledPanel, ScreenReadersLearnWhereEachControlIsDrawn)
+{
+    window.resize(932, 567);
+    ASSERT_TRUE(testkit::pumpUntil([&] { return window.Panel.sclytCommand->width() == 932; }));
+    const QPoint panel = window.mapToGlobal(window.Panel.sclytCommand->pos());
+    for (const char* name : {"BtnStart", "CbRotateX", "cbFun", "ArcDialZ", "LbSpeedRotate", "BtnYellowRight"}) {
+        QAccessibleInterface* control = QAccessible::queryAccessibleInterface(this->control(name));
+        ASSERT_NE(control, nullptr);
+        EXPECT_EQ(control->rect(), drawn(name).translated(panel)) << name;
+    }
+    EXPECT_EQ(drawn("BtnStart"), QRect(656, 176, 242, 36));
+    // Still the control as Qt describes it otherwise.
+    QAccessibleInterface* box = QAccessible::queryAccessibleInterface(control("CbRotateX"));
+    EXPECT_EQ(box->role(), QAccessible::CheckBox);
+    EXPECT_EQ(box->text(QAccessible::Name), "Rotate X automatically");
+    EXPECT_EQ(box->parent()->object(), control("GbRotation"));
+}
+
 TEST_F(Panel, AWindowShrunkToItsSmallestStillWorks)
 {
     window.resize(1, 1);
