@@ -132,9 +132,10 @@ void ScaledLayout::paintScaled(QPainter& painter, const QRegion& region)
         m_pictureStale = true;
     }
     const QRect whole(QPoint(), m_designSize);
-    QRect dirty = m_pictureStale ? whole
-                                 : toDrawn.inverted().mapRect(QRectF(region.boundingRect())).toAlignedRect().adjusted(
-                                       -1, -1, 1, 1) & whole;
+    QRect dirty =
+        m_pictureStale
+            ? whole
+            : toDrawn.inverted().mapRect(QRectF(region.boundingRect())).toAlignedRect().adjusted(-1, -1, 1, 1) & whole;
     m_pictureStale = false;
     QPainter(&m_picture).fillRect(dirty, palette().window());
     // The panel renders itself rather than each child: an effect (the dimming of the disabled panel)

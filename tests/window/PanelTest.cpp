@@ -504,7 +504,8 @@ protected:
         int first = -1, last = -1;
         for (int x = band.left(); x <= band.right(); ++x) {
             const QColor c = image.pixelColor(x, y);
-            if (std::abs(c.red() - background.red()) > contrast || std::abs(c.green() - background.green()) > contrast ||
+            if (std::abs(c.red() - background.red()) > contrast ||
+                std::abs(c.green() - background.green()) > contrast ||
                 std::abs(c.blue() - background.blue()) > contrast) {
                 first = first < 0 ? x : first;
                 last = x;
@@ -551,8 +552,8 @@ TEST_F(ScaledPanel, AClickWhereAControlIsDrawnReachesIt)
     QTest::mouseClick(handle, Qt::LeftButton, {}, drawnCentre("CbRotateY"));
     EXPECT_FALSE(window.Panel.CbRotateY->isChecked());
     // Where the green button lies in design units, the scaled panel shows the empty rotation box.
-    QTest::mouseClick(handle, Qt::LeftButton, {}, window.Panel.sclytCommand->geometry().topLeft() +
-                                                      control("BtnGreenRight")->geometry().center());
+    QTest::mouseClick(handle, Qt::LeftButton, {},
+                      window.Panel.sclytCommand->geometry().topLeft() + control("BtnGreenRight")->geometry().center());
     QTest::mouseClick(handle, Qt::LeftButton, {}, drawnCentre("BtnGreenRight"));
     ReferenceCube model;
     model.play("G");
