@@ -2,7 +2,6 @@
 
 #include "ButtonStyles.h"
 #include "CommandRect.h"
-#include "DrawnAccessibility.h"
 #include "PanelDecl.h"
 #include "ScaledLayout.h"
 
@@ -184,7 +183,6 @@ TCommandPanel::TCommandPanel(QWidget* window) : m_build{window, {}}
     // Scrolling past the pattern list must not reset the cube and start a pattern.
     cbFun->setWheelChangesChoice(false);
     setTabOrder();
-    reportDrawnRectangles();
 }
 
 TCommandPanel::~TCommandPanel() = default;

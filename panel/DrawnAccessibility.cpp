@@ -2,6 +2,8 @@
 
 #include "ScaledLayout.h"
 
+#include "platform/controls/Accessibility.h"
+
 #include <QAccessible>
 #include <QAccessibleInterface>
 #include <QPointer>
@@ -45,10 +47,13 @@ public:
     void setText(QAccessible::Text t, const QString& text) override { inner()->setText(t, text); }
     QRect rect() const override
     {
+        // What Qt reports (for a check box, its indicator), moved and stretched to where it is drawn.
+        const QRect design = inner()->rect();
         const ScaledLayout* layout = m_widget ? layoutAround(m_widget) : nullptr;
-        if (!layout || !m_widget->isVisible())
-            return inner()->rect();
-        const QRect drawn = layout->drawnRect(m_widget);
+        if (!layout || design.isNull())
+            return design;
+        const QRect drawn =
+            layout->drawing().mapRect(QRectF(layout->mapFromGlobal(design.topLeft()), design.size())).toAlignedRect();
         return QRect(layout->mapToGlobal(drawn.topLeft()), drawn.size());
     }
     QAccessible::Role role() const override { return inner()->role(); }
@@ -84,6 +89,8 @@ QAccessibleInterface* drawnFactory(const QString&, QObject* object)
 void reportDrawnRectangles()
 {
     static const bool installed = [] {
+        // After the controls' own factories, so that this one is asked first.
+        platform::installControlAccessibility();
         QAccessible::installFactory(drawnFactory);
         return true;
     }();

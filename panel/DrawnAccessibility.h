@@ -5,8 +5,7 @@
 
 namespace velmar::panel {
 
-// Once per process, after the controls' own interfaces are registered (the last registered is asked
-// first).
+// Once per process, before any control of a scaled panel is made: an interface made earlier is kept.
 void reportDrawnRectangles();
 
 } // namespace velmar::panel

