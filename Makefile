@@ -3,8 +3,9 @@
 # make test-sanitize - the same tests built with AddressSanitizer and UndefinedBehaviorSanitizer
 # make soak - 10^5 random actions and 200 closes on the real window, with the sanitizers (SEED=n to vary)
 # make package - the Debian package, in build/release; make test-package checks, installs, runs and removes it (as root)
+# make format - format every C++ file of the tree as .clang-format says (scripts/check-format.sh checks it)
 # make bench - the benchmarks in bench/: Google Benchmark figures, then the whole program against a bare view
-.PHONY: run test test-sanitize soak package test-package build build-asan bench deps clean
+.PHONY: run test test-sanitize soak package test-package build build-asan bench deps clean format
 
 deps:
 	@bash scripts/install-deps.sh
@@ -45,6 +46,9 @@ test-package: package
 bench: build
 	@xvfb-run -a -s "-screen 0 1280x1024x24" sh -c './build/dev/bench/velmar_bench && ./build/dev/bench/velmar_window_bench'
 	@bash bench/measure.sh
+
+format:
+	@git ls-files '*.cpp' '*.h' '*.c' | xargs clang-format-14 -i
 
 clean:
 	rm -rf build

@@ -215,7 +215,7 @@ void TFormMain::TbSpeedRotationChange(QObject*)
 {
     const double v = Panel.TbSpeedRotation->value();
     Panel.CPnlSpeedRotatHint->report(panel::fixedText(std::abs(v - 22), 1, 2) + kSecondsSuffix,
-                                  [&] { View.setAutoRotationPeriod(float(panel::TViewControls::periodOf(v))); });
+                                     [&] { View.setAutoRotationPeriod(float(panel::TViewControls::periodOf(v))); });
 }
 
 void TFormMain::ColorBtnClick(QObject* Sender)
@@ -267,7 +267,7 @@ void TFormMain::tbSpeedAnimChange(QObject*)
 {
     const float speed = panel::turnSeconds(Panel.tbSpeedAnim->value());
     Panel.CPnlSpeedAnimHint->report(panel::fixedText(speed, 1, 2) + kSecondsSuffix,
-                                [&] { panel::setTurnDuration(Cube, speed); });
+                                    [&] { panel::setTurnDuration(Cube, speed); });
 }
 
 void TFormMain::LbInfoLinkClick(QObject* Sender)

@@ -1,6 +1,7 @@
 // The whole window on the real 30 ms clock: how long the longest pattern takes at the fastest turn
-// speed, against the 25 x 0.1 s its turns animate for.
+// speed, against the 25 x 0.1 s its turns animate for; and what a repaint of the panel costs.
 #include "app/UMain.h"
+#include "panel/ScaledLayout.h"
 #include "platform/controls/FloatSlider.h"
 #include "platform/gl/SurfaceFormat.h"
 
@@ -35,6 +36,23 @@ void BM_BandeAtTheFastestSpeed(benchmark::State& state)
     state.counters["animated_s"] = animated;
 }
 BENCHMARK(BM_BandeAtTheFastestSpeed)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
+
+// One whole repaint of the panel, at the declared width and drawn scaled at twice the width.
+void BM_PanelRepaint(benchmark::State& state)
+{
+    TFormMain window;
+    window.resize(int(state.range(0)), TFormMain::kClientHeight);
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window)) {
+        state.SkipWithError("no window");
+        return;
+    }
+    QTest::qWait(100);
+    const QRect panel = window.Panel.sclytCommand->geometry();
+    for (auto _ : state)
+        window.repaint(panel);
+}
+BENCHMARK(BM_PanelRepaint)->Arg(466)->Arg(932)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

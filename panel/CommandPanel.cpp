@@ -168,8 +168,7 @@ PanelControl::PanelControl(PanelBuild& build, const char* name, const ControlDec
     build.controls.push_back({m_widget, decl});
 }
 
-HintControl::HintControl(PanelBuild& build, const char* name, const ControlDecl& decl)
-    : PanelControl(build, name, decl)
+HintControl::HintControl(PanelBuild& build, const char* name, const ControlDecl& decl) : PanelControl(build, name, decl)
 {
     auto& callout = static_cast<platform::CalloutPanel&>(*widget());
     callout.textElement()->setObjectName(QString::fromUtf8(decl.hintText));

@@ -25,7 +25,7 @@ class WrappingButton;
 
 // One row of the panel's table: the member `name` of type `Handle`, made from the row's columns, whose
 // object name is `name`.
-#define VELMAR_PANEL_ROW(Handle, name, ...) Handle name{m_build, #name, ControlDecl{__VA_ARGS__}}
+#define VELMAR_PANEL_ROW(Handle, name, ...) Handle name = Handle(m_build, #name, ControlDecl{__VA_ARGS__})
 
 namespace velmar::panel {
 

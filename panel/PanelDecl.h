@@ -15,12 +15,12 @@ class QWidget;
 namespace velmar::panel {
 
 enum class ControlKind {
-    Root,           // the scaled layout itself
-    Rect,           // the panel rectangle
+    Root, // the scaled layout itself
+    Rect, // the panel rectangle
     ProgressBar,
     GroupBox,
     Dial,
-    DialLabel,      // the letter over a dial, transparent to the pointer
+    DialLabel, // the letter over a dial, transparent to the pointer
     CheckBox,
     Slider,
     GreyRampSlider,

@@ -1,7 +1,7 @@
 // The styled button: style lookup, hover colour runs on a hand-moved clock, the pressed and focus glows,
 // what it draws, and what screen readers learn of it.
-#include "panel/ButtonStyles.h"
 #include "platform/controls/StyledButton.h"
+#include "panel/ButtonStyles.h"
 #include "platform/scene/AnimationDriver.h"
 
 #include "support/ManualClock.h"

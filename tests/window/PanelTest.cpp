@@ -525,8 +525,119 @@ TEST_F(Panel, WideningStretchesThePanelAndTheViewTakesTheHeight)
     ASSERT_TRUE(testkit::pumpUntil([&] { return window.Panel.sclytCommand->width() == 932; }));
     EXPECT_EQ(window.Panel.sclytCommand->geometry(), QRect(0, 451, 932, 216));
     EXPECT_EQ(view().size(), QSize(932, 451));
-    EXPECT_EQ(control("BtnStart")->geometry(), QRect(656, 176, 242, 36));
-    EXPECT_EQ(control("TbSize")->geometry(), QRect(8, 16, 250, 18));
+    EXPECT_EQ(window.Panel.sclytCommand->drawnRect(control("BtnStart")), QRect(656, 176, 242, 36));
+    EXPECT_EQ(window.Panel.sclytCommand->drawnRect(control("TbSize")), QRect(272, 166, 250, 18));
+}
+
+class PaintCount : public QObject {
+public:
+    PaintCount() { qApp->installEventFilter(this); }
+    ~PaintCount() override { qApp->removeEventFilter(this); }
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        count += event->type() == QEvent::Paint;
+        return false;
+    }
+};
+
+// The panel as the window shows it: drawn where the window paints it.
+class ScaledPanel : public Panel {
+protected:
+    QImage panelPixels()
+    {
+        testkit::pumpUntil([] { return false; }, 10);
+        return window.grab(window.Panel.sclytCommand->geometry()).toImage();
+    }
+    // From the first to the last pixel of the row through `band`'s middle that differs from the band's
+    // leftmost pixel by more than `contrast` in a channel.
+    static int inkWidth(const QImage& image, const QRect& band, int contrast)
+    {
+        const int y = band.center().y();
+        const QColor background = image.pixelColor(band.left(), y);
+        int first = -1, last = -1;
+        for (int x = band.left(); x <= band.right(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (std::abs(c.red() - background.red()) > contrast ||
+                std::abs(c.green() - background.green()) > contrast ||
+                std::abs(c.blue() - background.blue()) > contrast) {
+                first = first < 0 ? x : first;
+                last = x;
+            }
+        }
+        return first < 0 ? 0 : last - first + 1;
+    }
+    QRect drawn(const char* name) { return window.Panel.sclytCommand->drawnRect(control(name)); }
+    QPoint drawnCentre(const char* name)
+    {
+        return window.Panel.sclytCommand->geometry().topLeft() + drawn(name).center();
+    }
+};
+
+TEST_F(ScaledPanel, AtTwiceTheWidthCaptionsAndDialsAreDrawnTwiceAsWide)
+{
+    const QImage narrow = panelPixels();
+    const int caption = inkWidth(narrow, drawn("LbSpeedRotate"), 60);
+    const int dial = inkWidth(narrow, drawn("ArcDialX").adjusted(-2, 0, 2, 0), 12);
+    window.resize(932, 567);
+    ASSERT_TRUE(testkit::pumpUntil([&] { return window.Panel.sclytCommand->width() == 932; }));
+    EXPECT_EQ(window.Panel.sclytCommand->height(), 216);
+    const QImage wide = panelPixels();
+    ASSERT_GT(caption, 10);
+    ASSERT_GT(dial, 30);
+    EXPECT_NEAR(inkWidth(wide, drawn("LbSpeedRotate"), 60), 2 * caption, 3);
+    EXPECT_NEAR(inkWidth(wide, drawn("ArcDialX").adjusted(-4, 0, 4, 0), 12), 2 * dial, 3);
+
+    // Idle once drawn: nothing repaints.
+    settleHints();
+    testkit::pumpUntil([] { return false; }, 10);
+    PaintCount paints;
+    testkit::pumpUntil([] { return false; }, 50);
+    EXPECT_EQ(paints.count, 0);
+}
+
+TEST_F(ScaledPanel, AClickWhereAControlIsDrawnReachesIt)
+{
+    window.resize(932, 567);
+    ASSERT_TRUE(testkit::pumpUntil([&] { return window.Panel.sclytCommand->width() == 932; }));
+    QWindow* handle = window.windowHandle();
+    QTest::mouseClick(handle, Qt::LeftButton, {}, drawnCentre("CbRotateY"));
+    EXPECT_TRUE(window.Panel.CbRotateY->isChecked());
+    QTest::mouseClick(handle, Qt::LeftButton, {}, drawnCentre("CbRotateY"));
+    EXPECT_FALSE(window.Panel.CbRotateY->isChecked());
+    // Where the green button lies in design units, the scaled panel shows the empty rotation box.
+    QTest::mouseClick(handle, Qt::LeftButton, {},
+                      window.Panel.sclytCommand->geometry().topLeft() + control("BtnGreenRight")->geometry().center());
+    QTest::mouseClick(handle, Qt::LeftButton, {}, drawnCentre("BtnGreenRight"));
+    ReferenceCube model;
+    model.play("G");
+    EXPECT_EQ(testkit::compareWithModel(window.Cube, model), "");
+}
+
+TEST_F(ScaledPanel, ScreenReadersLearnWhereEachControlIsDrawn)
+{
+    const char* const names[] = {"BtnStart", "CbRotateX", "cbFun", "ArcDialZ", "LbSpeedRotate", "BtnYellowRight"};
+    auto reported = [&](const char* name) {
+        QAccessibleInterface* control = QAccessible::queryAccessibleInterface(this->control(name));
+        return control->rect().translated(-window.mapToGlobal(window.Panel.sclytCommand->pos()));
+    };
+    std::map<std::string, QRect> narrow;
+    for (const char* name : names)
+        narrow[name] = reported(name);
+    window.resize(932, 567);
+    ASSERT_TRUE(testkit::pumpUntil([&] { return window.Panel.sclytCommand->width() == 932; }));
+    for (const char* name : names) {
+        const QRect n = narrow[name];
+        EXPECT_EQ(reported(name), QRect(2 * n.x(), n.y(), 2 * n.width(), n.height())) << name;
+    }
+    EXPECT_EQ(reported("BtnStart"), QRect(656, 176, 242, 36));
+    // Still the control as Qt describes it otherwise.
+    QAccessibleInterface* box = QAccessible::queryAccessibleInterface(control("CbRotateX"));
+    EXPECT_EQ(box->role(), QAccessible::CheckBox);
+    EXPECT_EQ(box->text(QAccessible::Name), "Rotate X automatically");
+    EXPECT_EQ(box->parent()->object(), control("GbRotation"));
 }
 
 TEST_F(Panel, AWindowShrunkToItsSmallestStillWorks)
