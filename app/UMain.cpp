@@ -109,9 +109,6 @@ void TFormMain::layOut()
 
 void TFormMain::wire()
 {
-    for (platform::FloatAnimation* turn : Cube.turns)
-        turn->onFinish = [this](platform::FloatAnimation& sender) { RotationFinish(sender); };
-
     for (platform::Plane* stick : Cube.stickers) {
         stick->onMouseDown = [this](platform::SceneObject& s, const platform::PointerEvent& e) {
             Drag.StickMouseDown(s, e);
@@ -133,10 +130,10 @@ void TFormMain::wire()
     }
 
     Panel.wire(*this);
-    Turns.onPlayed = [this](char letter) {
+    connect(&Turns, &engine::TFaceTurns::played, this, [this](const engine::Move& move) {
         if (onMovePlayed)
-            onMovePlayed(letter);
-    };
+            onMovePlayed(move.letter);
+    });
 
     m_keys = new input::TypedKeys(*this, [this](QKeyEvent& event) {
         const QString text = event.text();
@@ -171,6 +168,8 @@ void TFormMain::FormKeyDown(int, char16_t KeyChar, Qt::KeyboardModifiers)
 
 void TFormMain::RotationFinish(platform::FloatAnimation&)
 {
+    // The turn engine wires its animations' finish to itself; this is the window's name for that handler,
+    // and the window adds nothing to a turn's end.
     Turns.RotationFinish();
 }
 
