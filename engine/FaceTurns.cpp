@@ -71,23 +71,22 @@ void TFaceTurns::Rotate(const Move& move, TurnOrigin origin)
     enqueue({move, origin, {}});
 }
 
-void TFaceTurns::request(Deferred deferred)
+bool TFaceTurns::request(Deferred deferred)
 {
-    enqueue({std::nullopt, TurnOrigin::Hand, std::move(deferred)});
+    return enqueue({std::nullopt, TurnOrigin::Hand, std::move(deferred)});
 }
 
-void TFaceTurns::enqueue(Request request)
+bool TFaceTurns::enqueue(Request request)
 {
     if (m_abandoned)
-        return;
+        return false;
     // Gathering now would take pieces that sit under the running pivot in pivot coordinates. While a
     // pattern plays, its own letters are the only moves.
     if (m_turning) {
-        if (m_host.mvtAuto())
-            return;
-        if (m_pending.size() < kMaxPending)
-            m_pending.push_back(std::move(request));
-        return;
+        if (m_host.mvtAuto() || m_pending.size() >= kMaxPending)
+            return false;
+        m_pending.push_back(std::move(request));
+        return true;
     }
     m_turning = true;
     run(request);
@@ -98,6 +97,7 @@ void TFaceTurns::enqueue(Request request)
     }
     m_turning = false;
     emit idle();
+    return true;
 }
 
 void TFaceTurns::run(Request& request)

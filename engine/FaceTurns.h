@@ -67,8 +67,8 @@ public:
     // A request made while a turn runs (from a handler run inside the wait) is queued and played right
     // after it, in order; while a pattern plays, its own letters are the only moves.
     void Rotate(const Move& move, TurnOrigin origin);
-    // Queued like a move, and resolved only when it is its turn.
-    void request(Deferred deferred);
+    // Queued like a move, and resolved only when it is its turn; false when dropped.
+    bool request(Deferred deferred);
     // Finish handler of the six turn animations: puts the layer back under the root and re-maps its stickers.
     void RotationFinish();
 
@@ -93,7 +93,7 @@ private:
         TurnOrigin origin = TurnOrigin::Hand;
         Deferred deferred;
     };
-    void enqueue(Request request);
+    bool enqueue(Request request);
     void run(Request& request);
     void play(const Move& move, TurnOrigin origin);
     void gather(cube::TStickPosition turning);
