@@ -45,7 +45,8 @@ TFormMain::TFormMain(QWidget* parent)
       Turns(Scene3D, Cube, *this),
       Drag(static_cast<input::DragHost&>(*this)),
       Patterns(Turns, *this),
-      View(*Cube.Dummy, *Cube.Camera, {Panel.ArcDialX, Panel.ArcDialY, Panel.ArcDialZ}, [this] { ArcDialXChange(this); })
+      View(*Cube.Dummy, *Cube.Camera, {Panel.ArcDialX, Panel.ArcDialY, Panel.ArcDialZ}, [this] { ArcDialXChange(this); }),
+      Puzzle(*this, *this, Cube, Turns, Patterns, kSilver)
 {
     setWindowTitle(QStringLiteral("Velmar's Cube - 3D"));
     setFocusPolicy(Qt::StrongFocus);
@@ -127,6 +128,7 @@ void TFormMain::wire()
         router.onViewMouseDown = [this](const platform::PointerEvent& e) { Viewport3D2MouseDown(e); };
         router.onViewMouseMove = [this](const platform::PointerEvent& e) { Viewport3D2MouseMove(e); };
         router.onViewMouseUp = [this](const platform::PointerEvent& e) { Viewport3D2MouseUp(e); };
+        Puzzle.watchView(*m_glView);
     }
 
     Panel.wire(*this);
@@ -295,7 +297,9 @@ void TFormMain::SetLight()
 
 void TFormMain::SortVelmar()
 {
+    const cube::CubeSnapshot before = cube::takeSnapshot(Cube);
     cube::SortVelmar(Cube);
+    Puzzle.cubeReset(before);
     if (onCubeSolved)
         onCubeSolved();
 }
@@ -316,6 +320,11 @@ void TFormMain::setCommandEnabled(bool enabled)
     }
     if (enabled)
         m_focusBeforeTurn = nullptr;
+}
+
+float TFormMain::turnSecondsSetting() const
+{
+    return panel::turnSeconds(Panel.tbSpeedAnim->value());
 }
 
 void TFormMain::clearPatternSelection()
