@@ -430,7 +430,10 @@ void Soak::apply(const Action& action)
         return;
     case Act::PuzzleKey: {
         const auto [code, modifiers] = pick(kPuzzleKeys, a);
-        QTest::keyClick(keyTarget(), Qt::Key(code), modifiers);
+        // Undo and redo pressed quickly several times in a row walk the history a long way back.
+        const int presses = code == Qt::Key_Z || code == Qt::Key_Y ? 1 + c % 12 : 1;
+        for (int i = 0; i < presses; ++i)
+            QTest::keyClick(keyTarget(), Qt::Key(code), modifiers);
         return;
     }
     case Act::PuzzleMenu: {

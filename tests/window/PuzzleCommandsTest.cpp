@@ -2,6 +2,7 @@
 // window, against the reference model.
 #include "WindowFixture.h"
 
+#include "cube/SceneFacelets.h"
 #include "cube/solver/Solver.h"
 #include "platform/controls/ArcDial.h"
 #include "platform/controls/ChoiceList.h"
@@ -231,6 +232,37 @@ TEST_F(PuzzleCommands, TheSolvedCalloutFollowsAHandMadeSolveOnly)
     QTest::keyClicks(&window, QString::fromStdString(inverseOf(engine::FUN_VALUES[0])));
     ASSERT_EQ(testkit::compareWithModel(window.Cube, ReferenceCube()), "");
     EXPECT_FALSE(window.Puzzle.Callout.isShown()) << "a pattern's cube solved by hand";
+}
+
+// With the solver's stand-in every unsolved cube is refused; the real library makes these run.
+bool solverBuilt(const cube::TCubeScene& cube)
+{
+    return solver::solve(cube::readFacelets(cube)).error != "solver not built";
+}
+
+TEST_F(PuzzleCommands, SolveEndsOnTheSolvedCubeWithoutTheSolvedNote)
+{
+    scramble();
+    if (!solverBuilt(window.Cube))
+        GTEST_SKIP() << "the solver is a stand-in";
+    QTest::keyClicks(&window, "RgW");
+    QTest::keyClick(&window, Qt::Key_L, Qt::ControlModifier);
+    ASSERT_TRUE(settled());
+    EXPECT_EQ(testkit::compareWithModel(window.Cube, ReferenceCube()), "");
+    EXPECT_FALSE(window.Puzzle.Callout.isShown()) << window.Puzzle.Callout.text().toStdString();
+}
+
+TEST_F(PuzzleCommands, ASolutionForACubeThatChangedMeanwhileIsDropped)
+{
+    scramble();
+    if (!solverBuilt(window.Cube))
+        GTEST_SKIP() << "the solver is a stand-in";
+    QTest::keyClick(&window, Qt::Key_L, Qt::ControlModifier); // the cube is read now
+    QTest::keyClick(&window, 'R');
+    ASSERT_TRUE(settled());
+    ReferenceCube model;
+    model.play(scrambleLetters + "R");
+    EXPECT_EQ(testkit::compareWithModel(window.Cube, model), "");
 }
 
 } // namespace
