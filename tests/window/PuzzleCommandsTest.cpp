@@ -234,6 +234,19 @@ TEST_F(PuzzleCommands, TheSolvedCalloutFollowsAHandMadeSolveOnly)
     EXPECT_FALSE(window.Puzzle.Callout.isShown()) << "a pattern's cube solved by hand";
 }
 
+TEST_F(PuzzleCommands, OnceTheWindowClosesTheCommandsDoNothing)
+{
+    QTest::keyClicks(&window, "Rg");
+    window.close();
+    for (PuzzleCommand command : {PuzzleCommand::Undo, PuzzleCommand::Undo, PuzzleCommand::Scramble,
+                                  PuzzleCommand::Solve, PuzzleCommand::Redo})
+        window.Puzzle.runCommand(command);
+    ASSERT_TRUE(settled());
+    ReferenceCube model;
+    model.play("Rg");
+    EXPECT_EQ(testkit::compareWithModel(window.Cube, model), "");
+}
+
 // With the solver's stand-in every unsolved cube is refused; the real library makes these run.
 bool solverBuilt(const cube::TCubeScene& cube)
 {
