@@ -46,7 +46,8 @@ TFormMain::TFormMain(QWidget* parent)
       Turns(Scene3D, Cube, *this),
       Drag(static_cast<input::DragHost&>(*this)),
       Patterns(Turns, *this),
-      View(*Cube.Dummy, *Cube.Camera, {Panel.ArcDialX, Panel.ArcDialY, Panel.ArcDialZ}, [this] { ArcDialXChange(this); })
+      View(*Cube.Dummy, *Cube.Camera, {Panel.ArcDialX, Panel.ArcDialY, Panel.ArcDialZ}, [this] { ArcDialXChange(this); }),
+      Puzzle(*this, *this, Cube, Turns, Patterns, kSilver)
 {
     setWindowTitle(QStringLiteral("Velmar's Cube - 3D"));
     setFocusPolicy(Qt::StrongFocus);
@@ -110,9 +111,6 @@ void TFormMain::layOut()
 
 void TFormMain::wire()
 {
-    for (platform::FloatAnimation* turn : Cube.turns)
-        turn->onFinish = [this](platform::FloatAnimation& sender) { RotationFinish(sender); };
-
     for (platform::Plane* stick : Cube.stickers) {
         stick->onMouseDown = [this](platform::SceneObject& s, const platform::PointerEvent& e) {
             Drag.StickMouseDown(s, e);
@@ -131,13 +129,14 @@ void TFormMain::wire()
         router.onViewMouseDown = [this](const platform::PointerEvent& e) { Viewport3D2MouseDown(e); };
         router.onViewMouseMove = [this](const platform::PointerEvent& e) { Viewport3D2MouseMove(e); };
         router.onViewMouseUp = [this](const platform::PointerEvent& e) { Viewport3D2MouseUp(e); };
+        Puzzle.watchView(*m_glView);
     }
 
     Panel.wire(*this);
-    Turns.onPlayed = [this](char letter) {
+    connect(&Turns, &engine::TFaceTurns::played, this, [this](const engine::Move& move) {
         if (onMovePlayed)
-            onMovePlayed(letter);
-    };
+            onMovePlayed(move.letter);
+    });
 
     m_keys = new input::TypedKeys(*this, [this](QKeyEvent& event) {
         const QString text = event.text();
@@ -172,6 +171,8 @@ void TFormMain::FormKeyDown(int, char16_t KeyChar, Qt::KeyboardModifiers)
 
 void TFormMain::RotationFinish(platform::FloatAnimation&)
 {
+    // The turn engine wires its animations' finish to itself; this is the window's name for that handler,
+    // and the window adds nothing to a turn's end.
     Turns.RotationFinish();
 }
 
@@ -297,7 +298,9 @@ void TFormMain::SetLight()
 
 void TFormMain::SortVelmar()
 {
+    const cube::CubeSnapshot before = cube::takeSnapshot(Cube);
     cube::SortVelmar(Cube);
+    Puzzle.cubeReset(before);
     if (onCubeSolved)
         onCubeSolved();
 }
@@ -318,6 +321,11 @@ void TFormMain::setCommandEnabled(bool enabled)
     }
     if (enabled)
         m_focusBeforeTurn = nullptr;
+}
+
+float TFormMain::turnSecondsSetting() const
+{
+    return panel::turnSeconds(Panel.tbSpeedAnim->value());
 }
 
 void TFormMain::clearPatternSelection()

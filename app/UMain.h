@@ -6,6 +6,7 @@
 // below the window, ordinary C++ naming applies.
 #pragma once
 
+#include "PuzzleActions.h"
 #include "RestoreBox.h"
 
 #include "cube/CubeScene.h"
@@ -34,7 +35,8 @@ class TFormMain : public QWidget,
                   public velmar::panel::PanelHandlers,
                   private velmar::engine::TurnHost,
                   private velmar::input::DragHost,
-                  private velmar::engine::PatternHost {
+                  private velmar::engine::PatternHost,
+                  private velmar::app::PuzzleHost {
     Q_OBJECT
 public:
     static constexpr int kClientWidth = 466;
@@ -96,6 +98,8 @@ public:
     velmar::input::TStickDrag Drag;
     velmar::engine::TPatternPlayer Patterns;
     velmar::panel::TViewControls View;
+    // Undo and redo, scramble, solve, help: the context menu and the shortcuts.
+    velmar::app::TPuzzleActions Puzzle;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -114,6 +118,10 @@ private:
     int progressValue() const override;
     void setProgressMaximum(int maximum) override;
     void setProgressVisible(bool visible) override;
+    // PuzzleHost
+    bool playbackRunning() const override { return MvtAuto; }
+    float turnSecondsSetting() const override;
+    QWidget* viewWidget() const override { return Viewport3D2; }
 
     void buildViewport();
     void nameView();

@@ -82,10 +82,8 @@ void BM_FaceTurn(benchmark::State& state)
     cube::TCubeScene cube(scene);
     NullHost host;
     engine::TFaceTurns turns(scene, cube, host);
-    for (platform::FloatAnimation* turn : cube.turns) {
+    for (platform::FloatAnimation* turn : cube.turns)
         turn->setDuration(0.5f);
-        turn->onFinish = [&](platform::FloatAnimation&) { turns.RotationFinish(); };
-    }
     const char* letters = "RWBygo";
     int i = 0;
     for (auto _ : state)

@@ -4,6 +4,7 @@
 #include "platform/scene/EventPump.h"
 
 #include <array>
+#include <cctype>
 #include <cmath>
 
 namespace velmar::engine {
@@ -11,10 +12,11 @@ namespace {
 
 using P = cube::TStickPosition;
 
-constexpr std::array<MoveDecl, 12> kMoves = {{
-    {'R', P::PoFront, 0, 90},    {'r', P::PoFront, 360, 270},  {'O', P::PoBack, 360, 270},  {'o', P::PoBack, 0, 90},
-    {'W', P::PoTop, 0, 90},      {'w', P::PoTop, 360, 270},    {'Y', P::PoBottom, 360, 270}, {'y', P::PoBottom, 0, 90},
-    {'G', P::PoLeft, 0, 90},     {'g', P::PoLeft, 360, 270},   {'B', P::PoRight, 360, 270},  {'b', P::PoRight, 0, 90},
+// The sense is the one each letter's animation runs in about its pivot's axis.
+constexpr std::array<Move, 12> kMoves = {{
+    {'R', P::PoFront, 90},   {'r', P::PoFront, -90},  {'O', P::PoBack, -90},  {'o', P::PoBack, 90},
+    {'W', P::PoTop, 90},     {'w', P::PoTop, -90},    {'Y', P::PoBottom, -90}, {'y', P::PoBottom, 90},
+    {'G', P::PoLeft, 90},    {'g', P::PoLeft, -90},   {'B', P::PoRight, -90}, {'b', P::PoRight, 90},
 }};
 
 constexpr float kTolerance = 0.1f;
@@ -28,86 +30,106 @@ bool isPiece(const platform::SceneObject& object)
 
 } // namespace
 
-std::optional<MoveDecl> moveOfLetter(char letter)
+std::optional<Move> moveOfLetter(char letter)
 {
-    for (const MoveDecl& move : kMoves)
+    for (const Move& move : kMoves)
         if (move.letter == letter)
             return move;
     return std::nullopt;
 }
 
+Move Move::inverse() const
+{
+    const char other =
+        std::isupper(static_cast<unsigned char>(letter)) ? char(std::tolower(letter)) : char(std::toupper(letter));
+    return {other, face, std::int8_t(-quarter)};
+}
+
 TFaceTurns::TFaceTurns(platform::Scene& scene, cube::TCubeScene& cube, TurnHost& host)
     : m_scene(scene), m_cube(cube), m_host(host)
 {
+    for (platform::FloatAnimation* turn : m_cube.turns)
+        turn->onFinish = [this](platform::FloatAnimation&) { RotationFinish(); };
 }
 
-void TFaceTurns::Rotate(char Value)
+void TFaceTurns::Rotate(char Value, TurnOrigin origin)
 {
-    const std::optional<MoveDecl> move = moveOfLetter(Value);
-    if (!move)
-        return;
-    Rotate(*m_cube.turns[std::size_t(move->face)], move->startValue, move->stopValue);
+    if (const std::optional<Move> move = moveOfLetter(Value))
+        Rotate(*move, origin);
 }
 
 void TFaceTurns::Rotate(platform::FloatAnimation& ThePivotAnimation, int StartValue, int StepValue)
 {
+    const P face = m_cube.faceOfTurn(&ThePivotAnimation);
+    for (const Move& move : kMoves)
+        if (move.face == face && move.startAngle() == StartValue && move.stopAngle() == StepValue)
+            return Rotate(move, TurnOrigin::Hand);
+}
+
+void TFaceTurns::Rotate(const Move& move, TurnOrigin origin)
+{
+    enqueue({move, origin, {}});
+}
+
+bool TFaceTurns::request(Deferred deferred)
+{
+    return enqueue({std::nullopt, TurnOrigin::Hand, std::move(deferred)});
+}
+
+bool TFaceTurns::enqueue(Request request)
+{
     if (m_abandoned)
-        return;
-    const Request request{&ThePivotAnimation, StartValue, StepValue};
+        return false;
     // Gathering now would take pieces that sit under the running pivot in pivot coordinates. While a
     // pattern plays, its own letters are the only moves.
     if (m_turning) {
-        if (m_host.mvtAuto())
-            return;
-        if (m_pending.size() < kMaxPending)
-            m_pending.push_back(request);
-        return;
+        if (m_host.mvtAuto() || m_pending.size() >= kMaxPending)
+            return false;
+        m_pending.push_back(std::move(request));
+        return true;
     }
     m_turning = true;
-    play(request);
+    run(request);
     while (!m_pending.empty() && !m_abandoned) {
-        const Request next = m_pending.front();
+        Request next = std::move(m_pending.front());
         m_pending.pop_front();
-        play(next);
+        run(next);
     }
     m_turning = false;
-    if (onIdle)
-        onIdle();
+    emit idle();
+    return true;
 }
 
-void TFaceTurns::play(const Request& request)
+void TFaceTurns::run(Request& request)
+{
+    if (request.deferred) {
+        if (const auto planned = request.deferred())
+            play(planned->first, planned->second);
+        return;
+    }
+    play(*request.move, request.origin);
+}
+
+void TFaceTurns::play(const Move& move, TurnOrigin origin)
 {
     m_host.setCommandEnabled(false);
-    LastDirection = request.startValue == 360 ? -90 : 90;
-    gather(*request.animation);
-    platform::FloatAnimation& animation = *request.animation;
-    animation.setStartValue(float(request.startValue));
-    animation.setStopValue(float(request.stopValue));
+    LastDirection = move.quarter;
+    gather(move.face);
+    platform::FloatAnimation& animation = *m_cube.turns[std::size_t(move.face)];
+    animation.setStartValue(float(move.startAngle()));
+    animation.setStopValue(float(move.stopAngle()));
     animation.start();
     if (!platform::waitWhileRunning(animation) && animation.running()) {
         // The application is quitting: land the turn now so the cube is whole, and play nothing more.
         animation.stop();
         abandonPending();
     }
-    if (onPlayed)
-        onPlayed(letterOf(request));
+    emit played(move, origin);
 }
 
-char TFaceTurns::letterOf(const Request& request) const
-{
-    const P face = m_cube.faceOfTurn(request.animation);
-    for (const MoveDecl& move : kMoves)
-        if (move.face == face && move.startValue == request.startValue && move.stopValue == request.stopValue)
-            return move.letter;
-    return '?';
-}
-
-void TFaceTurns::gather(const platform::FloatAnimation& animation)
+void TFaceTurns::gather(P turning)
 {
     // Only the turning face's layer test can hold, so one test per piece is the whole gathering.
-    const P turning = m_cube.faceOfTurn(&animation);
-    if (turning == P::PoNone)
-        return;
     const cube::FaceDecl& face = cube::faceTable()[std::size_t(turning)];
     const int axis = int(face.axis);
     for (platform::SceneObject* object : m_scene.components()) {

@@ -37,18 +37,30 @@ QString patternItemText(int index)
 TPatternPlayer::TPatternPlayer(TFaceTurns& turns, PatternHost& host)
     : m_turns(turns), m_host(host)
 {
-    m_turns.onIdle = [this] {
+    m_idle = QObject::connect(&m_turns, &TFaceTurns::idle, [this] {
         if (m_pending)
             post();
-    };
+    });
+}
+
+TPatternPlayer::~TPatternPlayer()
+{
+    QObject::disconnect(m_idle);
 }
 
 void TPatternPlayer::request(int index)
 {
-    // While a pattern plays, nothing starts another.
-    if (index < 0 || index >= kPatternCount || m_playing)
+    if (index < 0 || index >= kPatternCount)
         return;
-    m_pending = index;
+    request(Playback{QByteArray(FUN_VALUES[std::size_t(index)]), true, {}, {}, {}});
+}
+
+void TPatternPlayer::request(Playback playback)
+{
+    // While a pattern plays, nothing starts another.
+    if (m_playing)
+        return;
+    m_pending = std::move(playback);
     post();
 }
 
@@ -71,10 +83,17 @@ void TPatternPlayer::startWhenIdle()
     // back when it falls idle, and the pattern that ends calls this again itself.
     if (m_turns.isTurning() || m_playing)
         return;
-    const int index = *m_pending;
+    Playback playback = std::move(*m_pending);
     m_pending.reset();
-    m_host.SortVelmar();
-    PlayMvt(QByteArray(FUN_VALUES[std::size_t(index)]));
+    if (playback.stillWanted && !playback.stillWanted())
+        return;
+    if (playback.resetFirst)
+        m_host.SortVelmar();
+    if (playback.before)
+        playback.before();
+    PlayMvt(playback.letters);
+    if (playback.after)
+        playback.after();
     if (m_pending)
         post();
 }
@@ -90,7 +109,7 @@ void TPatternPlayer::PlayMvt(const QByteArray& TheMvts)
     m_host.setProgressVisible(true);
     m_host.setCommandEnabled(false);
     for (char letter : TheMvts) {
-        m_turns.Rotate(letter);
+        m_turns.Rotate(letter, TurnOrigin::Playback);
         m_host.setProgressValue(m_host.progressValue() + 1);
     }
     m_host.setMvtAuto(false);

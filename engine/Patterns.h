@@ -5,9 +5,11 @@
 #include "FaceTurns.h"
 
 #include <QByteArray>
+#include <QMetaObject>
 #include <QString>
 
 #include <array>
+#include <functional>
 #include <optional>
 
 namespace velmar::engine {
@@ -37,15 +39,32 @@ public:
     virtual void SortVelmar() = 0;
 };
 
+// Letters to play under the progress bar, as a pattern is: the built-in patterns, a scramble, a solution.
+struct Playback {
+    QByteArray letters;
+    // Patterns start from the solved cube.
+    bool resetFirst = false;
+    // Asked when the playback is about to start; false drops it (a solution for a cube that changed).
+    std::function<bool()> stillWanted;
+    // Run right before the first letter and right after the last (a scramble's turn speed).
+    std::function<void()> before;
+    std::function<void()> after;
+};
+
 class TPatternPlayer {
 public:
     TPatternPlayer(TFaceTurns& turns, PatternHost& host);
+    ~TPatternPlayer();
+    TPatternPlayer(const TPatternPlayer&) = delete;
+    TPatternPlayer& operator=(const TPatternPlayer&) = delete;
 
     // Resets the cube and plays pattern `index`, from the event loop rather than from inside the caller
     // (the list's own signal): it starts once no turn is running or queued. A newer request replaces
     // one that has not started yet; a request while a pattern plays is dropped, and none starts after
     // the window closed.
     void request(int index);
+    // The same for any letters.
+    void request(Playback playback);
     bool hasPendingRequest() const { return m_pending.has_value(); }
 
     // Plays each character of TheMvts as a full turn, the panel disabled throughout and the progress bar
@@ -59,9 +78,10 @@ private:
 
     TFaceTurns& m_turns;
     PatternHost& m_host;
-    std::optional<int> m_pending;
+    std::optional<Playback> m_pending;
     bool m_posted = false;
     bool m_playing = false;
+    QMetaObject::Connection m_idle;
 };
 
 } // namespace velmar::engine

@@ -40,7 +40,7 @@ void nameColourButtons(std::span<QAbstractButton* const> buttons)
     for (QAbstractButton* button : buttons) {
         const QString caption = button->text();
         const char letter = caption.isEmpty() ? '\0' : input::letterOf(caption.at(0).unicode());
-        const std::optional<engine::MoveDecl> move = engine::moveOfLetter(letter);
+        const std::optional<engine::Move> move = engine::moveOfLetter(letter);
         if (!move)
             continue;
         for (const FaceWords& words : kFaces) {

@@ -30,11 +30,6 @@ public:
 
 class FaceTurns : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        for (platform::FloatAnimation* turn : cube.turns)
-            turn->onFinish = [this](platform::FloatAnimation&) { turns.RotationFinish(); };
-    }
     void useEveryTurnDuration(float seconds)
     {
         for (platform::FloatAnimation* turn : cube.turns)

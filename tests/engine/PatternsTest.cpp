@@ -60,10 +60,8 @@ protected:
     void SetUp() override
     {
         host.cube = &cube;
-        for (platform::FloatAnimation* turn : cube.turns) {
-            turn->onFinish = [this](platform::FloatAnimation&) { turns.RotationFinish(); };
+        for (platform::FloatAnimation* turn : cube.turns)
             turn->setDuration(0.1f);
-        }
     }
     velmar::testkit::SteppingClockScope clock{0.05};
     platform::Scene scene;

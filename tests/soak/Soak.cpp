@@ -11,6 +11,7 @@
 #include "platform/controls/StyledButton.h"
 #include "platform/controls/WrappingButton.h"
 #include "platform/gl/Viewport3D.h"
+#include "panel/AnimationSettings.h"
 #include "panel/CommandRect.h"
 
 #include "support/ManualClock.h"
@@ -19,6 +20,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
+#include <QMenu>
 #include <QRadioButton>
 #include <QTest>
 #include <QWheelEvent>
@@ -35,8 +37,8 @@ namespace {
 constexpr const char* kActNames[kActCount] = {
     "Type",      "KeyBurst",   "ControlKey", "ViewPress",   "ViewMove",  "ViewRelease",   "DragSticker", "DragBackground",
     "ColourButton", "DialClick", "DialDrag", "CheckBox",    "SliderClick", "SliderDrag", "SliderKey",   "ListPick",
-    "ListKey",   "ListWheel",  "Radio",      "StartPosition", "Link",    "Resize",        "Focus",       "InTurn",
-    "InPattern", "Wait",
+    "ListKey",   "ListWheel",  "Radio",      "StartPosition", "Link",    "Resize",        "Focus",       "PuzzleKey",
+    "PuzzleMenu", "InTurn", "InPattern", "Wait",
 };
 
 // How often each act comes, out of the sum.
@@ -44,6 +46,7 @@ constexpr int kWeights[kActCount] = {
     14, 2, 6, 5, 5, 4, 8, 5, // keys and the view
     6,  2, 2, 3, 2, 2, 2, 3, // panel
     2,  1, 2, 2, 1, 2, 2,    // panel, window
+    5,  3,                   // the puzzle's commands
     8,  2, 7,                // from inside a turn or a pattern, waiting
 };
 
@@ -59,6 +62,12 @@ const char* const kRadios[] = {"RbAmbiance", "RbSpotLight"};
 const char* const kFocusable[] = {"ArcDialX", "TbSpeedRotation", "BtnRedLeft", "BtnYellowRight", "cbFun",
                                   "TbSize",   "BtnStart",        "CbAnimation", "tbSpeedAnim",  "LbInfoLink",
                                   "RbAmbiance", "BwTbLight"};
+// Undo thrice as often as the others, so that histories are also walked back a long way.
+const std::pair<int, Qt::KeyboardModifiers> kPuzzleKeys[] = {
+    {Qt::Key_Z, Qt::ControlModifier}, {Qt::Key_Z, Qt::ControlModifier}, {Qt::Key_Z, Qt::ControlModifier},
+    {Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier}, {Qt::Key_Y, Qt::ControlModifier},
+    {Qt::Key_N, Qt::ControlModifier}, {Qt::Key_L, Qt::ControlModifier}, {Qt::Key_F1, Qt::NoModifier},
+    {Qt::Key_F10, Qt::ShiftModifier}, {Qt::Key_Menu, Qt::NoModifier}};
 const Qt::MouseButton kButtons[] = {Qt::LeftButton, Qt::LeftButton, Qt::RightButton, Qt::MiddleButton};
 
 template <typename T, std::size_t N>
@@ -194,9 +203,31 @@ Soak::Soak(TFormMain& window) : m_window(window)
         ++m_moves;
     };
     m_window.onCubeSolved = [this] {
+        // A reset of a solved cube changes nothing and is no step of the history.
+        if (!m_model.isSolved()) {
+            m_beforeResets.push_back(m_model);
+            m_resetsUndone.clear();
+        }
         m_model = testkit::ReferenceCube();
         ++m_resets;
     };
+    QObject::connect(&m_window.Turns, &engine::TFaceTurns::played, &m_window,
+                     [this](const engine::Move&, engine::TurnOrigin origin) {
+                         if (origin == engine::TurnOrigin::Hand || origin == engine::TurnOrigin::Playback)
+                             m_resetsUndone.clear();
+                     });
+    QObject::connect(&m_window.Puzzle.History, &engine::TurnHistory::jumped, &m_window, [this](bool back) {
+        if (back && !m_beforeResets.empty()) {
+            m_resetsUndone.push_back(m_model);
+            m_model = m_beforeResets.back();
+            m_beforeResets.pop_back();
+        } else if (!back && !m_resetsUndone.empty()) {
+            m_beforeResets.push_back(m_model);
+            m_model = m_resetsUndone.back();
+            m_resetsUndone.pop_back();
+        }
+    });
+    m_window.Puzzle.scrambleSeed = [this] { return std::uint64_t(++m_scrambles); };
     m_window.askRestore = [this] { return m_nextAnswer; };
     TMisc::opener = [this](const QUrl&) { ++m_links; };
 }
@@ -397,6 +428,30 @@ void Soak::apply(const Action& action)
         else
             control(pick(kFocusable, b))->setFocus();
         return;
+    case Act::PuzzleKey: {
+        const auto [code, modifiers] = pick(kPuzzleKeys, a);
+        // Undo and redo pressed quickly several times in a row walk the history a long way back.
+        const int presses = code == Qt::Key_Z || code == Qt::Key_Y ? 1 + c % 12 : 1;
+        for (int i = 0; i < presses; ++i)
+            QTest::keyClick(keyTarget(), Qt::Key(code), modifiers);
+        return;
+    }
+    case Act::PuzzleMenu: {
+        const QPointF at = a % 2 ? anywhere(b, c, 1) : stickerPoint(b, c);
+        mouseOnView(QEvent::MouseButtonPress, at, Qt::RightButton);
+        if (a % 5 == 0)
+            mouseOnView(QEvent::MouseMove, at + QPointF(10, -6), Qt::NoButton);
+        mouseOnView(QEvent::MouseButtonRelease, at, Qt::RightButton);
+        QMenu& menu = m_window.Puzzle.Menu.menu();
+        testkit::pumpUntil([&] { return menu.isVisible(); }, 20);
+        const QList<QAction*> entries = menu.actions();
+        // Now and then none: the menu is closed with Escape.
+        if (!menu.isVisible() || b % 7 == 0)
+            QTest::keyClick(&menu, Qt::Key_Escape);
+        else
+            QTest::mouseClick(&menu, Qt::LeftButton, {}, menu.actionGeometry(entries[c % entries.size()]).center());
+        return;
+    }
     case Act::InTurn:
     case Act::InPattern: {
         std::mt19937 nestedRandom{unsigned(c)};
@@ -432,9 +487,12 @@ void Soak::apply(const Action& action)
 
 std::string Soak::settleAndCheck()
 {
-    // A person clicking elsewhere closes an open list.
+    // A person clicking elsewhere closes an open list or menu, and the help window.
     for (const char* name : kLists)
         static_cast<platform::ChoiceList*>(control(name))->hidePopup();
+    m_window.Puzzle.Menu.menu().hide();
+    if (QWidget* help = m_window.Puzzle.helpWindow())
+        help->close();
     platform::AnimationDriver& driver = platform::AnimationDriver::shared();
     auto spinning = [&] {
         int running = 0;
@@ -445,7 +503,8 @@ std::string Soak::settleAndCheck()
     const bool rested = testkit::pumpUntil(
         [&] {
             return !m_window.Turns.isTurning() && !m_window.Patterns.isPlaying() &&
-                   !m_window.Patterns.hasPendingRequest() && driver.runningCount() == spinning();
+                   !m_window.Patterns.hasPendingRequest() && !m_window.Puzzle.Solver.isBusy() &&
+                   driver.runningCount() == spinning();
         },
         4000);
     if (!rested)
@@ -475,6 +534,10 @@ std::string Soak::checkInvariants()
             return "a dial holds a value that is not finite";
     if (m_window.Turns.pendingCount() != 0)
         return "moves are left queued";
+    if (std::abs(m_window.Cube.turns[0]->duration() - panel::turnSeconds(m_window.Panel.tbSpeedAnim->value())) > 1e-6f)
+        return "the turns do not run at the speed the slider sets";
+    if (m_window.Puzzle.Callout.isShown())
+        return "a callout is left over the view";
     return {};
 }
 

@@ -40,6 +40,8 @@ enum class Act : std::uint8_t {
     Link,
     Resize,         // from the smallest window up to the whole screen
     Focus,
+    PuzzleKey, // Ctrl+Z, Ctrl+Shift+Z, Ctrl+Y, Ctrl+N, Ctrl+L, F1, Shift+F10, the Menu key
+    PuzzleMenu, // a right click on the view, still or moving, then an entry of the menu or none
     InTurn,    // a turn, and another action from inside it, a few animation steps in
     InPattern, // a pattern, and another action from inside one of its turns
     Wait,
@@ -96,7 +98,12 @@ private:
     long m_moves = 0;
     long m_resets = 0;
     long m_links = 0;
+    long m_scrambles = 0;
     TAnswer m_nextAnswer = TAnswer::No;
+    // The model before each reset still in the history, and after each one undone: an undo of a reset
+    // must give back exactly that cube.
+    std::vector<testkit::ReferenceCube> m_beforeResets;
+    std::vector<testkit::ReferenceCube> m_resetsUndone;
 };
 
 // Replays `actions` on a fresh window; the index of the first action after which an invariant broke

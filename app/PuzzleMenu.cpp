@@ -1,0 +1,105 @@
+#include "PuzzleMenu.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QShortcut>
+#include <QWidget>
+
+namespace velmar::app {
+
+const std::array<PuzzleCommandDecl, kPuzzleCommandCount>& puzzleCommands()
+{
+    using C = PuzzleCommand;
+    // Ctrl, so that typed characters stay move letters; N as in a new deal of a card game.
+    static const std::array<PuzzleCommandDecl, kPuzzleCommandCount> table = {{
+        {C::Undo, "ActUndo", "Undo", "Ctrl+Z"},
+        {C::Redo, "ActRedo", "Redo", "Ctrl+Shift+Z; Ctrl+Y"},
+        {C::Scramble, "ActScramble", "Scramble", "Ctrl+N"},
+        {C::Solve, "ActSolve", "Solve", "Ctrl+L"},
+        {C::Help, "ActHelp", "Help...", "F1"},
+    }};
+    return table;
+}
+
+PuzzleMenu::PuzzleMenu(QWidget& window, PuzzleHandlers& handlers, std::function<QWidget*()> view)
+    : m_handlers(handlers),
+      m_view(std::move(view)),
+      m_menu(new QMenu(&window))
+{
+    m_menu->setObjectName(QStringLiteral("PuzzleMenu"));
+    m_menu->setAccessibleName(QStringLiteral("Puzzle"));
+    for (const PuzzleCommandDecl& decl : puzzleCommands()) {
+        const PuzzleCommand command = decl.command;
+        const QList<QKeySequence> keys = QKeySequence::listFromString(QString::fromLatin1(decl.keys));
+        QAction* action = m_menu->addAction(QString::fromLatin1(decl.text));
+        action->setObjectName(QString::fromLatin1(decl.objectName));
+        // Shown beside the entry; inside the open menu they act on it, outside the window's own do.
+        action->setShortcuts(keys);
+        action->setShortcutContext(Qt::WidgetShortcut);
+        action->setShortcutVisibleInContextMenu(true);
+        connect(action, &QAction::triggered, this, [this, command] { m_handlers.runCommand(command); });
+        m_actions[std::size_t(command)] = action;
+        for (const QKeySequence& key : keys)
+            connect(new QShortcut(key, &window), &QShortcut::activated, this,
+                    [this, command] { m_handlers.runCommand(command); });
+    }
+    for (const QKeySequence& key : QKeySequence::listFromString(QString::fromLatin1(kMenuKeys)))
+        connect(new QShortcut(key, &window), &QShortcut::activated, this, [this, &window] {
+            QWidget* view = m_view();
+            popupOver(view ? *view : window);
+        });
+    connect(m_menu, &QMenu::aboutToShow, this, [this] {
+        for (const PuzzleCommandDecl& decl : puzzleCommands())
+            action(decl.command).setEnabled(m_handlers.canRun(decl.command));
+    });
+}
+
+void PuzzleMenu::popup(QPoint global)
+{
+    m_menu->popup(global);
+}
+
+void PuzzleMenu::popupOver(QWidget& over)
+{
+    popup(over.mapToGlobal(over.rect().center()));
+}
+
+RightClickWatcher::RightClickWatcher(QObject& view, std::function<void(QPoint global)> open)
+    : QObject(&view),
+      m_open(std::move(open))
+{
+    view.installEventFilter(this);
+}
+
+bool RightClickWatcher::eventFilter(QObject*, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::MouseButtonPress: {
+        const auto* e = static_cast<QMouseEvent*>(event);
+        // Only a right press alone: with the left button down it is part of a drag.
+        m_armed = e->button() == Qt::RightButton && e->buttons() == Qt::RightButton;
+        m_pressedAt = e->position();
+        break;
+    }
+    case QEvent::MouseMove: {
+        const auto* e = static_cast<QMouseEvent*>(event);
+        if (m_armed && (e->position() - m_pressedAt).manhattanLength() > kSlop)
+            m_armed = false;
+        break;
+    }
+    case QEvent::MouseButtonRelease: {
+        const auto* e = static_cast<QMouseEvent*>(event);
+        if (e->button() == Qt::RightButton && m_armed) {
+            m_armed = false;
+            m_open(e->globalPosition().toPoint());
+        }
+        break;
+    }
+    default:
+        break;
+    }
+    return false;
+}
+
+} // namespace velmar::app

@@ -1,0 +1,54 @@
+#include "ViewCallout.h"
+
+#include <QFontMetrics>
+#include <QLabel>
+
+namespace velmar::app {
+
+ViewCallout::ViewCallout(QWidget& window, const QColor& background)
+    : m_holder(new QWidget(&window)),
+      m_panel(new platform::CalloutPanel(m_holder)),
+      m_fade(QStringLiteral("FaViewCallout"), [this](float opacity) { m_panel->setOpacity(opacity); })
+{
+    m_holder->setObjectName(QStringLiteral("ViewCallout"));
+    m_holder->setAttribute(Qt::WA_NativeWindow);
+    m_holder->setAutoFillBackground(true);
+    QPalette palette = m_holder->palette();
+    palette.setColor(QPalette::Window, background);
+    m_holder->setPalette(palette);
+    m_holder->hide();
+    m_panel->setObjectName(QStringLiteral("CPnlViewCallout"));
+    QFont font = m_panel->textElement()->font();
+    font.setPointSize(10);
+    m_panel->textElement()->setFont(font);
+    m_fade.setStartValue(1);
+    m_fade.setStopValue(0);
+    m_fade.setDelay(kFadeDelay);
+    m_fade.setDuration(kFadeSeconds);
+    m_fade.setInterpolation(platform::Interpolation::Linear);
+    m_fade.onFinish = [this](platform::FloatAnimation&) { m_holder->hide(); };
+}
+
+void ViewCallout::show(const QString& text, const QWidget& view)
+{
+    m_fade.stop();
+    m_panel->setOpacity(1);
+    m_panel->setText(text);
+    const QFontMetrics metrics(m_panel->textElement()->font());
+    const QSize size(metrics.horizontalAdvance(text) + platform::CalloutPanel::kPointerLength +
+                         3 * platform::CalloutPanel::kTextInset,
+                     metrics.height() + 2 * platform::CalloutPanel::kTextInset);
+    const QPoint topLeft = view.mapTo(m_holder->parentWidget(), QPoint((view.width() - size.width()) / 2, 8));
+    m_holder->setGeometry(QRect(topLeft, size));
+    m_panel->setGeometry(QRect(QPoint(0, 0), size));
+    m_holder->show();
+    m_holder->raise();
+    m_fade.start();
+}
+
+bool ViewCallout::isShown() const
+{
+    return m_holder->isVisible();
+}
+
+} // namespace velmar::app

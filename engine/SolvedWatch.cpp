@@ -1,0 +1,52 @@
+#include "SolvedWatch.h"
+
+#include "cube/CubeSnapshot.h"
+#include "platform/scene/AnimationDriver.h"
+
+#include <cmath>
+
+namespace velmar::engine {
+
+SolvedWatch::SolvedWatch(TFaceTurns& turns, const cube::TCubeScene& cube) : m_cube(cube)
+{
+    connect(&turns, &TFaceTurns::played, this, &SolvedWatch::onPlayed);
+}
+
+void SolvedWatch::arm()
+{
+    m_armed = true;
+    m_turns = 0;
+}
+
+void SolvedWatch::disarm()
+{
+    m_armed = false;
+}
+
+void SolvedWatch::onPlayed(const Move&, TurnOrigin origin)
+{
+    if (!m_armed || origin == TurnOrigin::Playback)
+        return;
+    // The driver's clock, so that tests on their own clock read their own time.
+    const double now = platform::AnimationDriver::shared().now();
+    if (m_turns++ == 0)
+        m_start = now;
+    if (!cube::isSolved(m_cube))
+        return;
+    m_armed = false;
+    emit solved(m_turns, now - m_start);
+}
+
+QString solvedText(int turns, double seconds)
+{
+    const long total = std::lround(std::max(seconds, 0.0));
+    const long hours = total / 3600, minutes = total / 60 % 60, secs = total % 60;
+    const QString time = hours > 0 ? QStringLiteral("%1:%2:%3")
+                                         .arg(hours)
+                                         .arg(minutes, 2, 10, QLatin1Char('0'))
+                                         .arg(secs, 2, 10, QLatin1Char('0'))
+                                   : QStringLiteral("%1:%2").arg(minutes).arg(secs, 2, 10, QLatin1Char('0'));
+    return QStringLiteral("Solved: %1 %2, %3").arg(turns).arg(turns == 1 ? "turn" : "turns", time);
+}
+
+} // namespace velmar::engine

@@ -1,0 +1,41 @@
+// Notices when the user's own turns bring a scrambled cube back to solved, counting those turns and
+// the time since the first of them.
+//
+// A scramble arms it. Turns by hand, and undo and redo (the user's own commands), count; a pattern's,
+// a scramble's or a solution's turns do not, and any jump of the whole cube (a reset, a pattern's
+// return to solved, an undo or redo of one) or a solution being played disarms it: such a cube was
+// not solved by hand.
+#pragma once
+
+#include "FaceTurns.h"
+
+#include <QObject>
+
+namespace velmar::engine {
+
+class SolvedWatch : public QObject
+{
+    Q_OBJECT
+public:
+    SolvedWatch(TFaceTurns& turns, const cube::TCubeScene& cube);
+
+    void arm();
+    void disarm();
+    bool isArmed() const { return m_armed; }
+
+signals:
+    void solved(int turns, double seconds);
+
+private:
+    void onPlayed(const Move& move, TurnOrigin origin);
+
+    const cube::TCubeScene& m_cube;
+    bool m_armed = false;
+    int m_turns = 0;
+    double m_start = 0;
+};
+
+// "Solved: 87 turns, 3:12"; an hour or more reads "1:02:03".
+QString solvedText(int turns, double seconds);
+
+} // namespace velmar::engine
