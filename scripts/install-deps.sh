@@ -8,7 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth libgl1-mesa-dri
   xdotool libx11-dev desktop-file-utils appstream
-  weston qt6-wayland openbox qt6-gtk-platformtheme
+  weston qt6-wayland openbox x11-utils qt6-gtk-platformtheme
 )
 
 missing=()
