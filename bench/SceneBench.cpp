@@ -29,8 +29,12 @@ void* operator new(std::size_t size)
         return p;
     throw std::bad_alloc();
 }
+// GCC 14 sees the library's operator new where this one is inlined and takes free() for a mismatch.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
 void operator delete(void* p) noexcept { std::free(p); }
 void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+#pragma GCC diagnostic pop
 
 using namespace velmar;
 

@@ -1,6 +1,5 @@
 #include "PanelTheme.h"
 
-#include <QApplication>
 #include <QFont>
 #include <QPalette>
 #include <QWidget>
@@ -37,23 +36,18 @@ QPalette lightPalette()
     return p;
 }
 
-bool isDark(const QPalette& p)
-{
-    return p.color(QPalette::WindowText).lightness() > p.color(QPalette::Window).lightness();
-}
-
 } // namespace
 
 void keepPanelTheme(QWidget* panel)
 {
     // A theme may give each kind of control its own palette and font, which beat what a parent passes
-    // down: so each control gets them, not only the panel.
-    const bool dark = isDark(QApplication::palette());
+    // down: so each control gets them, not only the panel. Always, since a desktop may hand its dark
+    // scheme over only after the window is built.
     const QPalette light = lightPalette();
     QList<QWidget*> widgets = panel->findChildren<QWidget*>();
     widgets.prepend(panel);
     for (QWidget* w : widgets) {
-        if (dark && !w->testAttribute(Qt::WA_SetPalette))
+        if (!w->testAttribute(Qt::WA_SetPalette))
             w->setPalette(light);
         // The declared boxes hold their captions at this size; a desktop's larger text would cut them short.
         if (!w->testAttribute(Qt::WA_SetFont)) {

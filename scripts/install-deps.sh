@@ -9,7 +9,7 @@ packages=(
   xvfb xauth libgl1-mesa-dri
   xdotool libx11-dev desktop-file-utils appstream
   python3-pyatspi at-spi2-core dbus-daemon
-  weston qt6-wayland openbox qt6-gtk-platformtheme
+  weston qt6-wayland openbox x11-utils qt6-gtk-platformtheme clang-format-14
 )
 
 missing=()

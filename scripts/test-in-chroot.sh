@@ -52,9 +52,12 @@ step() {
   echo "== $name: $((SECONDS - start)) s"
 }
 
-step "debootstrap $dist" debootstrap --variant=minbase "$dist" "$root" "$mirror" >"$root.debootstrap.log" 2>&1 \
-  || { tail -n 30 "$root.debootstrap.log" >&2; exit 1; }
-rm -f "$root.debootstrap.log"
+quiet_debootstrap() {
+  debootstrap --variant=minbase "$dist" "$root" "$mirror" >"$root.debootstrap.log" 2>&1 \
+    || { tail -n 30 "$root.debootstrap.log" >&2; return 1; }
+  rm -f "$root.debootstrap.log"
+}
+step "debootstrap $dist" quiet_debootstrap
 bind /proc /proc --bind
 bind /sys /sys --bind
 bind /dev /dev --bind

@@ -51,9 +51,10 @@ protected:
 
 TEST_F(PanelTheme, EveryCaptionIsLegibleAndWhole)
 {
-    if (qEnvironmentVariableIsSet("VELMAR_EXPECT_DARK"))
+    if (qEnvironmentVariableIsSet("VELMAR_EXPECT_DARK")) {
         ASSERT_LT(luminance(QApplication::palette().color(QPalette::Window).rgb()), 0.2)
             << "the desktop theme is not dark here: is qt6-gtk-platformtheme installed?";
+    }
     const QImage panel = window.Panel.sclytCommand->grab().toImage().convertToFormat(QImage::Format_RGB32);
     const double scale = panel.devicePixelRatio();
     int captions = 0;
