@@ -39,8 +39,8 @@ bool tablesReady();
 // When the search stops improving its best solution. The defaults balance length against time.
 struct SolveLimits
 {
-    int goodEnough = 22;                    // stop at once on a solution of this many quarter turns or fewer
-    std::uint64_t workBudget = 600'000;     // search nodes, then the best so far is taken
+    int goodEnough = 24; // stop at once on a solution this short (or one longer when its parity cannot be met)
+    std::uint64_t workBudget = 800'000;     // search nodes, then the best so far is taken
     std::chrono::milliseconds ceiling{400}; // wall-clock stop whatever the budget (zero: none)
 };
 
