@@ -44,7 +44,7 @@ test-package: package
 	@bash scripts/test-package.sh build/release/velmarcube_*.deb
 
 bench: build
-	@xvfb-run -a -s "-screen 0 1280x1024x24" sh -c './build/dev/bench/velmar_bench && ./build/dev/bench/velmar_window_bench'
+	@xvfb-run -a -s "-screen 0 1280x1024x24" sh -c './build/dev/bench/velmar_bench && ./build/dev/bench/velmar_window_bench && ./build/dev/bench/velmar_solver_bench'
 	@bash bench/measure.sh
 
 format:

@@ -20,28 +20,51 @@ std::vector<std::uint16_t> moveTable(int size, const int* moves, int count, Coor
 }
 
 // Quarter-turn distances from `goal`, where move k costs costs[k] (1 or 2): layer d is reached from layer
-// d - 1 by the quarter turns and from layer d - 2 by the half turns.
-template <class Next>
-void fillDistances(Distances& table, int size, int goal, const int* costs, int count, Next next)
+// d - 1 by the quarter turns and from layer d - 2 by the half turns. Once fewer entries are left than
+// were just reached, it is quicker to ask of each unknown entry whether a move leads into those layers
+// (the moves come in inverse pairs of equal cost).
+// A pair of coordinates, indexed first * secondCount + second, moved by their move tables.
+struct CoordinatePair
 {
+    const std::vector<std::uint16_t>& firstMove;
+    int firstCount;
+    const std::vector<std::uint16_t>& secondMove;
+    int secondCount;
+    const int* costs;
+    int moves;
+};
+
+void fillDistances(Distances& table, const CoordinatePair& p, int goal)
+{
+    const int size = p.firstCount * p.secondCount;
     table.set(goal, 0);
-    int emptyLayers = 0;
-    for (int d = 1; d < Distances::unknown && emptyLayers < 2; ++d) {
+    int unknown = size - 1, lastReached = 1, emptyLayers = 0;
+    for (int d = 1; d < Distances::unknown && emptyLayers < 2 && unknown > 0; ++d) {
+        const bool backwards = unknown < lastReached;
         int reached = 0;
-        for (int i = 0; i < size; ++i) {
-            const int from = table[i];
-            if (from != d - 1 && from != d - 2)
-                continue;
-            const int cost = d - from;
-            for (int k = 0; k < count; ++k)
-                if (costs[k] == cost) {
-                    const int n = next(i, k);
-                    if (table[n] == Distances::unknown) {
+        for (int a = 0, i = 0; a < p.firstCount; ++a) {
+            const std::uint16_t* firstNext = &p.firstMove[std::size_t(a) * p.moves];
+            for (int b = 0; b < p.secondCount; ++b, ++i) {
+                const int at = table[i];
+                if (backwards ? at != Distances::unknown : at != d - 1 && at != d - 2)
+                    continue;
+                const std::uint16_t* secondNext = &p.secondMove[std::size_t(b) * p.moves];
+                for (int k = 0; k < p.moves; ++k) {
+                    const int n = firstNext[k] * p.secondCount + secondNext[k];
+                    if (backwards && table[n] == d - p.costs[k]) {
+                        table.set(i, d);
+                        ++reached;
+                        break;
+                    }
+                    if (!backwards && p.costs[k] == d - at && table[n] == Distances::unknown) {
                         table.set(n, d);
                         ++reached;
                     }
                 }
+            }
         }
+        unknown -= reached;
+        lastReached = reached;
         emptyLayers = reached ? 0 : emptyLayers + 1;
     }
 }
@@ -65,25 +88,13 @@ std::unique_ptr<Tables> build()
     t->sliceOrderMove = moveTable(sliceOrderCount, phase2Moves, phase2MoveCount, sliceOrderOf, withSliceOrder);
 
     const Tables& m = *t;
-    fillDistances(t->twistSlice, twistCount * sliceCount, solvedSlice, costs, moveCount, [&m](int i, int k) {
-        return m.twistMove[i / sliceCount * moveCount + k] * sliceCount + m.sliceMove[i % sliceCount * moveCount + k];
-    });
-    fillDistances(t->flipSlice, flipCount * sliceCount, solvedSlice, costs, moveCount, [&m](int i, int k) {
-        return m.flipMove[i / sliceCount * moveCount + k] * sliceCount + m.sliceMove[i % sliceCount * moveCount + k];
-    });
-    fillDistances(t->twistFlip, twistCount * flipCount, 0, costs, moveCount, [&m](int i, int k) {
-        return m.twistMove[i / flipCount * moveCount + k] * flipCount + m.flipMove[i % flipCount * moveCount + k];
-    });
-    auto phase2Next = [&m](const std::vector<std::uint16_t>& order) {
-        return [&m, &order](int i, int k) {
-            return order[i / sliceOrderCount * phase2MoveCount + k] * sliceOrderCount +
-                   m.sliceOrderMove[i % sliceOrderCount * phase2MoveCount + k];
-        };
-    };
-    fillDistances(t->cornerSlice, cornerOrderCount * sliceOrderCount, 0, costs2, phase2MoveCount,
-                  phase2Next(m.cornerOrderMove));
-    fillDistances(t->edgeSlice, edgeOrderCount * sliceOrderCount, 0, costs2, phase2MoveCount,
-                  phase2Next(m.edgeOrderMove));
+    fillDistances(t->twistSlice, {m.twistMove, twistCount, m.sliceMove, sliceCount, costs, moveCount}, solvedSlice);
+    fillDistances(t->flipSlice, {m.flipMove, flipCount, m.sliceMove, sliceCount, costs, moveCount}, solvedSlice);
+    fillDistances(t->twistFlip, {m.twistMove, twistCount, m.flipMove, flipCount, costs, moveCount}, 0);
+    fillDistances(t->cornerSlice,
+                  {m.cornerOrderMove, cornerOrderCount, m.sliceOrderMove, sliceOrderCount, costs2, phase2MoveCount}, 0);
+    fillDistances(t->edgeSlice,
+                  {m.edgeOrderMove, edgeOrderCount, m.sliceOrderMove, sliceOrderCount, costs2, phase2MoveCount}, 0);
     return t;
 }
 

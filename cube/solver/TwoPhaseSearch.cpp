@@ -69,7 +69,11 @@ public:
         : m_t(tables()),
           m_variants(variantsOf(start)),
           m_limits(limits),
-          m_deadline(std::chrono::steady_clock::now() + limits.ceiling)
+          m_deadline(std::chrono::steady_clock::now() + limits.ceiling),
+          // Every solution's length has the parity of the corners' order: when the limit's parity differs,
+          // one more is as good.
+          m_goodEnough(limits.goodEnough +
+                       ((limits.goodEnough ^ permutationParity(start.corner.data(), cornerCount)) & 1))
     {
     }
 
@@ -119,26 +123,51 @@ private:
     void phase1(int twist, int flip, int slice, int togo, int depth, int lastFace)
     {
         if (togo == 0) {
-            // Ending on a move that phase 2 could make would only repeat a shorter phase 1.
             const bool inGroup = twist == 0 && flip == 0 && slice == solvedSlice;
-            if (inGroup && (depth == 0 || (lastFace % 3 != 0 && moveCost(m_path[depth - 1]) == 1)))
+            if (inGroup)
                 phase2Start(depth);
             return;
         }
-        for (int m = 0; m < moveCount && !m_stop; ++m) {
-            const int face = moveFace(m), cost = moveCost(m);
-            if (cost > togo || redundantAfter(face, lastFace))
+        // The children are tested table by table, each table's entries fetched for all of them at once.
+        struct Child
+        {
+            int move, room, twist, slice, flip;
+        };
+        Child children[moveCount];
+        int count = 0;
+        for (int m = 0; m < moveCount; ++m) {
+            const int face = moveFace(m), cost = moveCost(m), room = togo - cost;
+            if (room < 0 || redundantAfter(face, lastFace))
                 continue;
-            const int t = m_t.twistMove[twist * moveCount + m], f = m_t.flipMove[flip * moveCount + m],
-                      s = m_t.sliceMove[slice * moveCount + m];
-            if (phase1Bound(t, f, s) > togo - cost)
+            // Ending on a move that phase 2 could make would only repeat a shorter phase 1: the last move
+            // is a quarter turn of a side face.
+            if (room == 0 && (face % 3 == 0 || cost == 2))
+                continue;
+            Child& c = children[count++];
+            c = {m, room, m_t.twistMove[twist * moveCount + m], m_t.sliceMove[slice * moveCount + m], 0};
+            m_t.twistSlice.prefetch(c.twist * sliceCount + c.slice);
+        }
+        int kept = 0;
+        for (int i = 0; i < count; ++i) {
+            Child c = children[i];
+            if (m_t.twistSlice[c.twist * sliceCount + c.slice] > c.room)
+                continue;
+            c.flip = m_t.flipMove[flip * moveCount + c.move];
+            m_t.flipSlice.prefetch(c.flip * sliceCount + c.slice);
+            m_t.twistFlip.prefetch(c.twist * flipCount + c.flip);
+            children[kept++] = c;
+        }
+        for (int i = 0; i < kept && !m_stop; ++i) {
+            const Child& c = children[i];
+            if (m_t.flipSlice[c.flip * sliceCount + c.slice] > c.room ||
+                m_t.twistFlip[c.twist * flipCount + c.flip] > c.room)
                 continue;
             if (spent())
                 return;
-            m_path[depth] = std::uint8_t(m);
-            m_phase1Cost += cost;
-            phase1(t, f, s, togo - cost, depth + 1, face);
-            m_phase1Cost -= cost;
+            m_path[depth] = std::uint8_t(c.move);
+            m_phase1Cost += togo - c.room;
+            phase1(c.twist, c.flip, c.slice, c.room, depth + 1, moveFace(c.move));
+            m_phase1Cost -= togo - c.room;
         }
     }
 
@@ -159,7 +188,7 @@ private:
                 m_bestCost = m_phase1Cost + bound;
                 m_best = m_variant->original(m_path, m_solutionLength);
                 m_found = true;
-                if (m_bestCost <= m_limits.goodEnough)
+                if (m_bestCost <= m_goodEnough)
                     m_stop = true;
                 return;
             }
@@ -194,6 +223,7 @@ private:
     const Variant* m_variant = nullptr;
     const SolveLimits m_limits;
     const std::chrono::steady_clock::time_point m_deadline;
+    const int m_goodEnough;
     std::uint8_t m_path[maxDepth] = {};
     int m_phase1Cost = 0;
     int m_solutionLength = 0;

@@ -74,10 +74,11 @@ TEST(SolverSolve, SolvesRandomPositionsWithinTheLengthGoals)
     std::mt19937 random(2024);
     for (int i = 0; i < count; ++i)
         scrambles.push_back(randomLetters(random, 60 + i % 2)); // both parities
-    // Stop at the first solution that meets the median goal, to keep the run short; the bounds asserted
-    // are the goals themselves. Two threads, which also share the first build of the tables.
+    // Stop at the first solution that meets the median goal (26 quarter turns, 25 for the odd positions),
+    // to keep the run short; the bounds asserted are the goals themselves. No clock, so the run is the
+    // same under load. Two threads, which also share the first build of the tables.
     solver::SolveLimits limits;
-    limits.goodEnough = 26;
+    limits.goodEnough = 25;
     limits.ceiling = std::chrono::milliseconds(0);
     std::vector<solver::SolveResult> results(count);
     auto solveEvery = [&](int first) {
