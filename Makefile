@@ -3,7 +3,8 @@
 # make test-sanitize - the same tests built with AddressSanitizer and UndefinedBehaviorSanitizer
 # make soak - 10^5 random actions and 200 closes on the real window, with the sanitizers (SEED=n to vary)
 # make package - the Debian package, in build/release; make test-package checks, installs, runs and removes it (as root)
-# make bench - the benchmarks in bench/: Google Benchmark figures, then the whole program against a bare view
+# make bench - the benchmarks in bench/: Google Benchmark figures, then the whole program against a bare view,
+#              composited as a widget and as a native OpenGL window
 .PHONY: run test test-sanitize soak package test-package build build-asan bench deps clean
 
 deps:
@@ -45,6 +46,7 @@ test-package: package
 bench: build
 	@xvfb-run -a -s "-screen 0 1280x1024x24" sh -c './build/dev/bench/velmar_bench && ./build/dev/bench/velmar_window_bench'
 	@bash bench/measure.sh
+	@FLOOR_ARGS=--native bash bench/measure.sh
 
 clean:
 	rm -rf build
