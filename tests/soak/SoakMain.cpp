@@ -7,6 +7,7 @@
 #include "platform/controls/ChoiceList.h"
 #include "platform/gl/SurfaceFormat.h"
 
+#include "support/KeepGlDriver.h"
 #include "support/ManualClock.h"
 
 #include <QApplication>
@@ -26,7 +27,8 @@
 
 #include <malloc.h>
 #ifdef __SANITIZE_ADDRESS__
-#include <sanitizer/allocator_interface.h>
+// The sanitizer's own count of live heap bytes (its allocator replaces malloc's).
+extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
 #endif
 
 using namespace velmar;
@@ -224,7 +226,9 @@ int closeRun(long seed)
         QMetaObject::invokeMethod(&window, step, Qt::QueuedConnection);
     };
     QMetaObject::invokeMethod(&window, step, Qt::QueuedConnection);
-    return QApplication::exec();
+    const int result = QApplication::exec();
+    testkit::keepGlDriverLoaded();
+    return result;
 }
 
 // Each close in a fresh process; false when one did not end with status 0 within 5 s of the close.
@@ -333,5 +337,6 @@ int main(int argc, char** argv)
     for (int i = 0; i < soak::kActCount; ++i)
         std::printf(" %s %ld", soak::toString(soak::Act(i)), covered[std::size_t(i)]);
     std::printf("\n");
+    testkit::keepGlDriverLoaded();
     return 0;
 }
