@@ -4,7 +4,8 @@
 # make soak - 10^5 random actions and 200 closes on the real window, with the sanitizers (SEED=n to vary)
 # make package - the Debian package, in build/release; make test-package checks, installs, runs and removes it (as root)
 # make format - format every C++ file of the tree as .clang-format says (scripts/check-format.sh checks it)
-# make bench - the benchmarks in bench/: Google Benchmark figures, then the whole program against a bare view
+# make bench - the benchmarks in bench/: Google Benchmark figures, then the whole program against a bare view,
+#              composited as a widget and as a native OpenGL window
 .PHONY: run test test-sanitize soak package test-package build build-asan bench deps clean format
 
 deps:
@@ -32,7 +33,8 @@ test-sanitize: build-asan
 	@bash scripts/run-tests.sh asan
 
 soak: build-asan
-	@env ASAN_OPTIONS=halt_on_error=1:detect_leaks=0 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+	@env ASAN_OPTIONS=halt_on_error=1:detect_leaks=1 LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
+	  UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
 	  xvfb-run -a -s "-screen 0 1280x1024x24" ./build/asan/tests/velmar_soak --actions 100000 --closes 200 --seed $${SEED:-1}
 
 package: deps
@@ -46,6 +48,7 @@ test-package: package
 bench: build
 	@xvfb-run -a -s "-screen 0 1280x1024x24" sh -c './build/dev/bench/velmar_bench && ./build/dev/bench/velmar_window_bench && ./build/dev/bench/velmar_solver_bench'
 	@bash bench/measure.sh
+	@FLOOR_ARGS=--native bash bench/measure.sh
 
 format:
 	@git ls-files '*.cpp' '*.h' '*.c' | xargs clang-format-14 -i

@@ -74,6 +74,8 @@ run_velmar() {
   sleep 1 # the start-up hints have faded by now
   idle=$(profile "$pid" "$log" 5)
   # Key to first changed frame, and how long the turn's frames last beyond its duration (0.5 s turns).
+  # The window first found may have been replaced while the program set up its view: ask again.
+  wid=$(xdotool search --onlyvisible --name "^Velmar's Cube" | tail -n 1)
   xdotool windowfocus "$wid"
   sleep 0.5
   local lat=() over=() k t f l

@@ -7,79 +7,24 @@
 #include <QOpenGLFunctions_3_3_Core>
 #include <QOpenGLVersionFunctionsFactory>
 
+#include <QtMath>
+
 #include <algorithm>
+#include <array>
+#include <cmath>
 #include <cstdint>
 
 namespace velmar::platform {
 namespace {
 
-const char* const kVertexShader = R"(#version 330 core
-layout(location = 0) in vec3 aPos;
-layout(location = 1) in vec3 aNormal;
-layout(location = 2) in vec2 aUv;
-uniform mat4 uModel;
-uniform mat4 uViewProj;
-uniform mat3 uNormalMat;
-out vec3 vWorldPos;
-out vec3 vNormal;
-out vec2 vUv;
-void main() {
-    vec4 world = uModel * vec4(aPos, 1.0);
-    vWorldPos = world.xyz;
-    vNormal = uNormalMat * aNormal;
-    vUv = aUv;
-    gl_Position = uViewProj * world;
-}
-)";
-
-// texel * (emissive + ambient + diffuse * max(N.L, 0) * spot) + specular, everything clamped.
-const char* const kFragmentShader = R"(#version 330 core
-in vec3 vWorldPos;
-in vec3 vNormal;
-in vec2 vUv;
-out vec4 fragColor;
-uniform vec4 uDiffuse;
-uniform vec4 uAmbient;
-uniform vec4 uEmissive;
-uniform vec4 uSpecular;
-uniform bool uTextured;
-uniform sampler2D uTexture;
-uniform bool uLightOn;
-uniform vec3 uLightPos;
-uniform vec3 uLightDir;
-uniform vec4 uLightAmbient;
-uniform vec4 uLightDiffuse;
-uniform vec4 uLightSpecular;
-uniform float uAttenuation;
-uniform float uCutOff;
-uniform float uExponent;
-uniform vec3 uEyePos;
-void main() {
-    // Only sides facing the eye are drawn (back faces are culled), so the normal needs no flip.
-    vec3 toEye = uEyePos - vWorldPos;
-    vec3 n = normalize(vNormal);
-    vec4 texel = uTextured ? texture(uTexture, vUv) : vec4(1.0);
-    vec3 light = uEmissive.rgb * uEmissive.a;
-    vec3 highlight = vec3(0.0);
-    if (uLightOn) {
-        vec3 toLight = uLightPos - vWorldPos;
-        vec3 l = normalize(toLight);
-        float cosAxis = dot(-l, normalize(uLightDir));
-        float spot = pow(max(cosAxis, 0.0), uExponent);
-        if (uCutOff < 180.0 && cosAxis < cos(radians(uCutOff))) spot = 0.0;
-        float att = 1.0 / max(uAttenuation, 1e-4);
-        light += uAmbient.rgb * uAmbient.a * uLightAmbient.rgb;
-        light += uDiffuse.rgb * uDiffuse.a * uLightDiffuse.rgb * max(dot(n, l), 0.0) * spot * att;
-        vec3 h = normalize(l + normalize(toEye));
-        highlight = uSpecular.rgb * uSpecular.a * uLightSpecular.rgb * pow(max(dot(n, h), 0.0), 32.0) * spot * att;
-    }
-    fragColor = vec4(clamp(texel.rgb * clamp(light, 0.0, 1.0) + highlight, 0.0, 1.0), 1.0);
-}
-)";
+// Per vertex: world position, normal, texture u, v and layer, then the material's base, diffuse and
+// specular colours as the light meets them.
+constexpr int kVertexFloats = 18;
+constexpr int kCornerFloats = 8; // position, normal, uv of a corner of the unit cube
 
 // Unit cube centred on the origin: position, normal, uv for each of 4 corners of 6 sides, the sides in
-// the order of Box::sideOf's bits: -Z, +Z, -Y, +Y, -X, +X.
-std::vector<float> cubeVertices()
+// the order of Box::sideOf's bits: -Z, +Z, -Y, +Y, -X, +X. A plane is the -Z side moved to z = 0.
+std::array<float, 6 * 4 * kCornerFloats> unitCube()
 {
     struct Side {
         float n[3], u[3], v[3];
@@ -89,30 +34,39 @@ std::vector<float> cubeVertices()
         {{0, 1, 0}, {1, 0, 0}, {0, 0, 1}},   {{-1, 0, 0}, {0, 0, -1}, {0, 1, 0}}, {{1, 0, 0}, {0, 0, 1}, {0, 1, 0}},
     };
     static const float corners[4][2] = {{-1, -1}, {1, -1}, {1, 1}, {-1, 1}};
-    std::vector<float> out;
+    std::array<float, 6 * 4 * kCornerFloats> out{};
+    float* o = out.data();
     for (const Side& s : sides)
         for (const auto& c : corners) {
             for (int i = 0; i < 3; ++i)
-                out.push_back(0.5f * (s.n[i] + c[0] * s.u[i] + c[1] * s.v[i]));
-            out.insert(out.end(), {s.n[0], s.n[1], s.n[2], (c[0] + 1) / 2, (c[1] + 1) / 2});
+                *o++ = 0.5f * (s.n[i] + c[0] * s.u[i] + c[1] * s.v[i]);
+            for (float f : {s.n[0], s.n[1], s.n[2], (c[0] + 1) / 2, (c[1] + 1) / 2})
+                *o++ = f;
         }
     return out;
 }
+const std::array<float, 6 * 4 * kCornerFloats> kUnitCube = unitCube();
 
-std::vector<unsigned short> quadIndices(int quads)
+// A colour with its alpha applied, as the lighting adds colours up.
+QVector3D premultiplied(const QColor& c)
 {
-    std::vector<unsigned short> out;
-    for (int q = 0; q < quads; ++q) {
-        const auto b = static_cast<unsigned short>(4 * q);
-        out.insert(out.end(), {b, static_cast<unsigned short>(b + 1), static_cast<unsigned short>(b + 2), b,
-                               static_cast<unsigned short>(b + 2), static_cast<unsigned short>(b + 3)});
-    }
-    return out;
+    const float a = float(c.alphaF());
+    return {float(c.redF()) * a, float(c.greenF()) * a, float(c.blueF()) * a};
 }
 
-void setColour(QOpenGLFunctions_3_3_Core* gl, int location, const QColor& c)
+const SpotLight* lightOf(const Scene& scene)
 {
-    gl->glUniform4f(location, float(c.redF()), float(c.greenF()), float(c.blueF()), float(c.alphaF()));
+    for (const SceneObject* object : scene.components())
+        if (object->kind() == ObjectKind::Light)
+            return static_cast<const SpotLight*>(object);
+    return nullptr;
+}
+
+SpotShape shapeOf(const SpotLight* light)
+{
+    if (!light)
+        return {};
+    return {light->params().spotExponent, light->params().spotCutOff < 180.0f};
 }
 
 } // namespace
@@ -125,42 +79,103 @@ bool GlRenderer::initialize(const Scene& scene)
         m_error = QStringLiteral("OpenGL 3.3 core functions are not available");
         return false;
     }
-    if (!buildProgram())
+    m_objects = {};
+    m_spotShape = shapeOf(lightOf(scene));
+    // The light-off program waits until the light first goes off: most runs never need it.
+    if (!buildProgram(m_objects.spot, kSpotVertexShader, spotFragmentShader(m_spotShape).constData()))
         return false;
 
-    buildMesh(m_objects.box, cubeVertices(), quadIndices(6));
-    // The plane faces its own -Z: same layout as the cube's front side, at z = 0.
-    std::vector<float> quad = cubeVertices();
-    quad.resize(4 * 8);
-    for (int i = 0; i < 4; ++i)
-        quad[i * 8 + 2] = 0.0f;
-    buildMesh(m_objects.plane, quad, quadIndices(1));
-
-    for (const SceneObject* object : scene.components()) {
-        if (object->kind() != ObjectKind::Box && object->kind() != ObjectKind::Plane)
-            continue;
-        const QImage* image = static_cast<const MeshObject*>(object)->material().texture;
-        if (!image || textureFor(image))
-            continue;
-        const QImage rgba = image->convertToFormat(QImage::Format_RGBA8888);
-        unsigned id = 0;
-        m_gl->glGenTextures(1, &id);
-        m_gl->glBindTexture(GL_TEXTURE_2D, id);
-        m_gl->glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, rgba.width(), rgba.height(), 0, GL_RGBA, GL_UNSIGNED_BYTE,
-                           rgba.constBits());
-        m_gl->glGenerateMipmap(GL_TEXTURE_2D);
-        m_gl->glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);
-        m_gl->glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-        m_gl->glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
-        m_gl->glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
-        m_objects.textures.emplace_back(image, id);
+    m_gl->glGenVertexArrays(1, &m_objects.vao);
+    m_gl->glBindVertexArray(m_objects.vao);
+    m_gl->glGenBuffers(1, &m_objects.vbo);
+    m_gl->glBindBuffer(GL_ARRAY_BUFFER, m_objects.vbo);
+    m_gl->glGenBuffers(1, &m_objects.ibo);
+    m_gl->glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, m_objects.ibo);
+    const int stride = kVertexFloats * sizeof(float);
+    const int sizes[] = {3, 3, 3, 3, 3, 3}; // position, normal, uv+layer, base, diffuse, specular
+    int offset = 0;
+    for (unsigned i = 0; i < std::size(sizes); ++i) {
+        m_gl->glEnableVertexAttribArray(i);
+        m_gl->glVertexAttribPointer(i, sizes[i], GL_FLOAT, GL_FALSE, stride,
+                                    reinterpret_cast<void*>(std::uintptr_t(offset * sizeof(float))));
+        offset += sizes[i];
     }
+    int quads = 0;
+    for (const SceneObject* object : scene.components())
+        quads += object->kind() == ObjectKind::Box ? 6 : object->kind() == ObjectKind::Plane ? 1 : 0;
+    reserveQuads(quads);
+    m_gl->glBindVertexArray(0);
+    buildTextures(scene);
+
     m_drawables.reserve(scene.components().size());
+    m_vertices.reserve(std::size_t(quads) * 4 * kVertexFloats);
     m_ready = true;
     return true;
 }
 
-bool GlRenderer::buildProgram()
+// One array texture for the whole scene, so that a frame binds nothing between its objects. Its layers
+// take the size of the largest image; the cube's tiles all have one size.
+void GlRenderer::buildTextures(const Scene& scene)
+{
+    QSize size(1, 1);
+    for (const SceneObject* object : scene.components()) {
+        if (object->kind() != ObjectKind::Box && object->kind() != ObjectKind::Plane)
+            continue;
+        const QImage* image = static_cast<const MeshObject*>(object)->material().texture;
+        if (!image || std::find(m_objects.layers.begin(), m_objects.layers.end(), image) != m_objects.layers.end())
+            continue;
+        m_objects.layers.push_back(image);
+        size = size.expandedTo(image->size());
+    }
+    m_gl->glGenTextures(1, &m_objects.textures);
+    m_gl->glBindTexture(GL_TEXTURE_2D_ARRAY, m_objects.textures);
+    m_gl->glTexImage3D(GL_TEXTURE_2D_ARRAY, 0, GL_RGBA8, size.width(), size.height(),
+                       GLsizei(m_objects.layers.size() + 1), 0, GL_RGBA, GL_UNSIGNED_BYTE, nullptr);
+    QImage white(size, QImage::Format_RGBA8888);
+    white.fill(Qt::white);
+    m_gl->glTexSubImage3D(GL_TEXTURE_2D_ARRAY, 0, 0, 0, 0, size.width(), size.height(), 1, GL_RGBA, GL_UNSIGNED_BYTE,
+                          white.constBits());
+    for (std::size_t i = 0; i < m_objects.layers.size(); ++i) {
+        const QImage* image = m_objects.layers[i];
+        const QImage rgba =
+            (image->size() == size ? *image : image->scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation))
+                .convertToFormat(QImage::Format_RGBA8888);
+        m_gl->glTexSubImage3D(GL_TEXTURE_2D_ARRAY, 0, 0, 0, GLint(i + 1), size.width(), size.height(), 1, GL_RGBA,
+                              GL_UNSIGNED_BYTE, rgba.constBits());
+    }
+    m_gl->glGenerateMipmap(GL_TEXTURE_2D_ARRAY);
+    m_gl->glTexParameteri(GL_TEXTURE_2D_ARRAY, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);
+    m_gl->glTexParameteri(GL_TEXTURE_2D_ARRAY, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    m_gl->glTexParameteri(GL_TEXTURE_2D_ARRAY, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+    m_gl->glTexParameteri(GL_TEXTURE_2D_ARRAY, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+}
+
+float GlRenderer::layerOf(const QImage* image) const
+{
+    if (!image)
+        return 0;
+    const auto it = std::find(m_objects.layers.begin(), m_objects.layers.end(), image);
+    return it == m_objects.layers.end() ? 0.0f : float(it - m_objects.layers.begin() + 1);
+}
+
+// The index buffer holds two triangles for each quad the vertex buffer may hold; it grows, never shrinks.
+void GlRenderer::reserveQuads(int quads)
+{
+    if (quads <= m_objects.quadCapacity)
+        return;
+    std::vector<unsigned short> indices;
+    indices.reserve(std::size_t(quads) * 6);
+    for (int q = 0; q < quads; ++q) {
+        const auto b = static_cast<unsigned short>(4 * q);
+        indices.insert(indices.end(), {b, static_cast<unsigned short>(b + 1), static_cast<unsigned short>(b + 2), b,
+                                       static_cast<unsigned short>(b + 2), static_cast<unsigned short>(b + 3)});
+    }
+    m_gl->glBufferData(GL_ELEMENT_ARRAY_BUFFER, GLsizeiptr(indices.size() * sizeof(unsigned short)), indices.data(),
+                       GL_STATIC_DRAW);
+    m_objects.quadCapacity = quads;
+}
+
+bool GlRenderer::buildProgram(Program& program, const char* vertexSource, const char* fragmentSource)
 {
     auto compile = [this](unsigned type, const char* source) -> unsigned {
         const unsigned shader = m_gl->glCreateShader(type);
@@ -177,90 +192,79 @@ bool GlRenderer::buildProgram()
         }
         return shader;
     };
-    const unsigned vs = compile(GL_VERTEX_SHADER, kVertexShader);
-    const unsigned fs = vs ? compile(GL_FRAGMENT_SHADER, kFragmentShader) : 0;
+    const unsigned vs = compile(GL_VERTEX_SHADER, vertexSource);
+    const unsigned fs = vs ? compile(GL_FRAGMENT_SHADER, fragmentSource) : 0;
     if (!vs || !fs) {
         if (vs)
             m_gl->glDeleteShader(vs);
         return false;
     }
-    const unsigned program = m_gl->glCreateProgram();
-    m_gl->glAttachShader(program, vs);
-    m_gl->glAttachShader(program, fs);
-    m_gl->glLinkProgram(program);
+    const unsigned id = m_gl->glCreateProgram();
+    m_gl->glAttachShader(id, vs);
+    m_gl->glAttachShader(id, fs);
+    m_gl->glLinkProgram(id);
     m_gl->glDeleteShader(vs);
     m_gl->glDeleteShader(fs);
     int ok = 0;
-    m_gl->glGetProgramiv(program, GL_LINK_STATUS, &ok);
+    m_gl->glGetProgramiv(id, GL_LINK_STATUS, &ok);
     if (!ok) {
         char log[1024] = {};
-        m_gl->glGetProgramInfoLog(program, sizeof log, nullptr, log);
+        m_gl->glGetProgramInfoLog(id, sizeof log, nullptr, log);
         m_error = QStringLiteral("shader link failed: ") + QString::fromUtf8(log);
-        m_gl->glDeleteProgram(program);
+        m_gl->glDeleteProgram(id);
         return false;
     }
-    m_objects.program = program;
-    auto loc = [&](const char* name) { return m_gl->glGetUniformLocation(program, name); };
-    m_u = {loc("uModel"),        loc("uViewProj"),     loc("uNormalMat"),   loc("uDiffuse"),   loc("uAmbient"),
-           loc("uEmissive"),     loc("uSpecular"),     loc("uTextured"),    loc("uTexture"),   loc("uLightOn"),
-           loc("uLightPos"),     loc("uLightDir"),     loc("uLightAmbient"), loc("uLightDiffuse"),
-           loc("uLightSpecular"), loc("uAttenuation"), loc("uCutOff"),      loc("uExponent"),  loc("uEyePos")};
+    auto loc = [&](const char* name) { return m_gl->glGetUniformLocation(id, name); };
+    program = {
+        id, loc("uViewProj"), loc("uTexture"), loc("uLightPos"), loc("uLightDir"), loc("uEyePos"), loc("uCosCutOff")};
     return true;
 }
 
-void GlRenderer::buildMesh(Mesh& mesh, const std::vector<float>& vertices, const std::vector<unsigned short>& indices)
+// A light whose exponent or cone changes gets its own program; that is rare, never per frame.
+bool GlRenderer::useSpotShape(const SpotShape& shape)
 {
-    m_gl->glGenVertexArrays(1, &mesh.vao);
-    m_gl->glBindVertexArray(mesh.vao);
-    m_gl->glGenBuffers(1, &mesh.vbo);
-    m_gl->glBindBuffer(GL_ARRAY_BUFFER, mesh.vbo);
-    m_gl->glBufferData(GL_ARRAY_BUFFER, GLsizeiptr(vertices.size() * sizeof(float)), vertices.data(), GL_STATIC_DRAW);
-    m_gl->glGenBuffers(1, &mesh.ibo);
-    m_gl->glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, mesh.ibo);
-    m_gl->glBufferData(GL_ELEMENT_ARRAY_BUFFER, GLsizeiptr(indices.size() * sizeof(unsigned short)), indices.data(),
-                       GL_STATIC_DRAW);
-    const int stride = 8 * sizeof(float);
-    m_gl->glEnableVertexAttribArray(0);
-    m_gl->glVertexAttribPointer(0, 3, GL_FLOAT, GL_FALSE, stride, nullptr);
-    m_gl->glEnableVertexAttribArray(1);
-    m_gl->glVertexAttribPointer(1, 3, GL_FLOAT, GL_FALSE, stride, reinterpret_cast<void*>(3 * sizeof(float)));
-    m_gl->glEnableVertexAttribArray(2);
-    m_gl->glVertexAttribPointer(2, 2, GL_FLOAT, GL_FALSE, stride, reinterpret_cast<void*>(6 * sizeof(float)));
-    m_gl->glBindVertexArray(0);
-    mesh.indexCount = int(indices.size());
+    if (shape == m_spotShape && m_objects.spot.id)
+        return true;
+    Program built;
+    if (!buildProgram(built, kSpotVertexShader, spotFragmentShader(shape).constData())) {
+        qWarning("%s", qPrintable(m_error));
+        return false;
+    }
+    if (m_objects.spot.id)
+        m_gl->glDeleteProgram(m_objects.spot.id);
+    m_objects.spot = built;
+    m_spotShape = shape;
+    return true;
 }
 
-unsigned GlRenderer::textureFor(const QImage* image) const
+const GlRenderer::Program* GlRenderer::applyLight(const Scene& scene, const QVector3D& eye)
 {
-    for (const auto& [key, id] : m_objects.textures)
-        if (key == image)
-            return id;
-    return 0;
-}
-
-void GlRenderer::applyLight(const Scene& scene)
-{
-    const SpotLight* light = nullptr;
-    for (const SceneObject* object : scene.components())
-        if (object->kind() == ObjectKind::Light) {
-            light = static_cast<const SpotLight*>(object);
-            break;
+    const SpotLight* light = lightOf(scene);
+    m_light.on = light && light->isEnabled() && light->isVisible();
+    if (m_light.on && !useSpotShape(shapeOf(light)))
+        return nullptr;
+    if (!m_light.on) {
+        if (!m_objects.flat.id && !buildProgram(m_objects.flat, kFlatVertexShader, kFlatFragmentShader)) {
+            qWarning("%s", qPrintable(m_error));
+            return nullptr;
         }
-    const bool on = light && light->isEnabled() && light->isVisible();
-    m_gl->glUniform1i(m_u.lightOn, on ? 1 : 0);
-    if (!on)
-        return;
+        m_gl->glUseProgram(m_objects.flat.id);
+        return &m_objects.flat;
+    }
+    const Program& program = m_objects.spot;
+    m_gl->glUseProgram(program.id);
     const SpotLight::Params& p = light->params();
+    const float attenuation = 1.0f / std::max(p.constantAttenuation, 1e-4f);
+    m_light.ambient = premultiplied(p.ambient);
+    m_light.diffuse = premultiplied(p.diffuse) * attenuation;
+    m_light.specular = premultiplied(p.specular) * attenuation;
     const QVector3D pos = light->absolutePosition();
-    const QVector3D dir = light->worldRotation().rotatedVector({0, 0, 1});
-    m_gl->glUniform3f(m_u.lightPos, pos.x(), pos.y(), pos.z());
-    m_gl->glUniform3f(m_u.lightDir, dir.x(), dir.y(), dir.z());
-    setColour(m_gl, m_u.lightAmbient, p.ambient);
-    setColour(m_gl, m_u.lightDiffuse, p.diffuse);
-    setColour(m_gl, m_u.lightSpecular, p.specular);
-    m_gl->glUniform1f(m_u.attenuation, p.constantAttenuation);
-    m_gl->glUniform1f(m_u.cutOff, p.spotCutOff);
-    m_gl->glUniform1f(m_u.exponent, p.spotExponent);
+    const QVector3D dir = light->worldRotation().rotatedVector({0, 0, 1}).normalized();
+    m_gl->glUniform3f(program.lightPos, pos.x(), pos.y(), pos.z());
+    m_gl->glUniform3f(program.lightDir, dir.x(), dir.y(), dir.z());
+    m_gl->glUniform3f(program.eyePos, eye.x(), eye.y(), eye.z());
+    m_gl->glUniform1f(program.cosCutOff, std::cos(qDegreesToRadians(p.spotCutOff)));
+    return &program;
 }
 
 void GlRenderer::render(const Scene& scene, const Camera& camera, QSize devicePixels, const QColor& background)
@@ -280,17 +284,17 @@ void GlRenderer::render(const Scene& scene, const Camera& camera, QSize devicePi
     m_gl->glEnable(GL_CULL_FACE);
     m_gl->glCullFace(GL_BACK);
     m_gl->glFrontFace(GL_CW);
-    m_gl->glUseProgram(m_objects.program);
+    const QVector3D eye = camera.absolutePosition();
+    const Program* lit = applyLight(scene, eye);
+    if (!lit)
+        return;
+    const Program& program = *lit;
     m_gl->glActiveTexture(GL_TEXTURE0);
-    m_gl->glUniform1i(m_u.texture, 0);
-
+    m_gl->glBindTexture(GL_TEXTURE_2D_ARRAY, m_objects.textures);
+    m_gl->glUniform1i(program.texture, 0);
     const float aspect = float(devicePixels.width()) / float(devicePixels.height());
     const QMatrix4x4 viewProj = projectionMatrix(aspect) * viewMatrix(camera);
-    m_gl->glUniformMatrix4fv(m_u.viewProj, 1, GL_FALSE, viewProj.constData());
-    const QVector3D eye = camera.absolutePosition();
-    m_gl->glUniform3f(m_u.eyePos, eye.x(), eye.y(), eye.z());
-    applyLight(scene);
-
+    m_gl->glUniformMatrix4fv(program.viewProj, 1, GL_FALSE, viewProj.constData());
 
     // Nearest first: what lies behind fails the depth test before it is shaded.
     m_drawables.clear();
@@ -300,8 +304,17 @@ void GlRenderer::render(const Scene& scene, const Camera& camera, QSize devicePi
             collect(*object, identity, eye);
     std::sort(m_drawables.begin(), m_drawables.end(),
               [](const Drawable& a, const Drawable& b) { return a.depth < b.depth; });
+    m_vertices.clear();
     for (const Drawable& drawable : m_drawables)
-        draw(drawable);
+        appendQuads(drawable);
+    const int quads = int(m_vertices.size() / (4 * kVertexFloats));
+    m_gl->glBindVertexArray(m_objects.vao);
+    reserveQuads(quads);
+    // A fresh store each frame: the driver need not wait for the last frame's draw to finish with it.
+    m_gl->glBindBuffer(GL_ARRAY_BUFFER, m_objects.vbo);
+    m_gl->glBufferData(GL_ARRAY_BUFFER, GLsizeiptr(m_vertices.size() * sizeof(float)), m_vertices.data(),
+                       GL_STREAM_DRAW);
+    m_gl->glDrawElements(GL_TRIANGLES, quads * 6, GL_UNSIGNED_SHORT, nullptr);
     m_gl->glBindVertexArray(0);
 }
 
@@ -319,7 +332,7 @@ void GlRenderer::collect(const SceneObject& object, const QMatrix4x4& parentWorl
         collect(*child, world, eye);
 }
 
-void GlRenderer::draw(const Drawable& drawable)
+void GlRenderer::appendQuads(const Drawable& drawable)
 {
     const SceneObject& object = *drawable.object;
     const bool isBox = object.kind() == ObjectKind::Box;
@@ -331,46 +344,46 @@ void GlRenderer::draw(const Drawable& drawable)
         model.scale(float(static_cast<const Plane&>(object).size().width()),
                     float(static_cast<const Plane&>(object).size().height()), 1.0f);
     const QMatrix3x3 normalMat = drawable.world.normalMatrix();
-    m_gl->glUniformMatrix4fv(m_u.model, 1, GL_FALSE, model.constData());
-    m_gl->glUniformMatrix3fv(m_u.normalMat, 1, GL_FALSE, normalMat.constData());
-    setColour(m_gl, m_u.diffuse, m.diffuse);
-    setColour(m_gl, m_u.ambient, m.ambient);
-    setColour(m_gl, m_u.emissive, m.emissive);
-    setColour(m_gl, m_u.specular, m.specular);
-    const unsigned texture = textureFor(m.texture);
-    m_gl->glUniform1i(m_u.textured, texture ? 1 : 0);
-    m_gl->glBindTexture(GL_TEXTURE_2D, texture);
-    const Mesh& mesh = isBox ? m_objects.box : m_objects.plane;
-    m_gl->glBindVertexArray(mesh.vao);
-    const Box::Sides hidden = isBox ? static_cast<const Box&>(object).hiddenSides() : 0;
-    if (hidden == 0) {
-        m_gl->glDrawElements(GL_TRIANGLES, mesh.indexCount, GL_UNSIGNED_SHORT, nullptr);
-        return;
+    const QVector3D emissive = premultiplied(m.emissive);
+    QVector3D base, diffuse, specular;
+    if (m_light.on) {
+        base = emissive + premultiplied(m.ambient) * m_light.ambient;
+        diffuse = premultiplied(m.diffuse) * m_light.diffuse;
+        specular = premultiplied(m.specular) * m_light.specular;
+    } else {
+        base = {std::clamp(emissive.x(), 0.0f, 1.0f), std::clamp(emissive.y(), 0.0f, 1.0f),
+                std::clamp(emissive.z(), 0.0f, 1.0f)};
     }
-    // The box mesh holds its sides in the order of their bits, six indices each.
-    constexpr int kIndicesPerSide = 6;
-    for (int side = 0; side < 6; ++side)
-        if (!(hidden & (1u << side)))
-            m_gl->glDrawElements(GL_TRIANGLES, kIndicesPerSide, GL_UNSIGNED_SHORT,
-                                 reinterpret_cast<const void*>(std::uintptr_t(side * kIndicesPerSide * sizeof(unsigned short))));
+    const float layer = layerOf(m.texture);
+    const Box::Sides hidden = isBox ? static_cast<const Box&>(object).hiddenSides() : Box::Sides(~1u);
+    for (int side = 0; side < 6; ++side) {
+        if (hidden & (1u << side))
+            continue;
+        for (int corner = 0; corner < 4; ++corner) {
+            const float* c = &kUnitCube[std::size_t((side * 4 + corner) * kCornerFloats)];
+            const QVector3D p = model.map(QVector3D(c[0], c[1], isBox ? c[2] : 0.0f));
+            const float* nm = normalMat.constData(); // column-major
+            const QVector3D n(nm[0] * c[3] + nm[3] * c[4] + nm[6] * c[5], nm[1] * c[3] + nm[4] * c[4] + nm[7] * c[5],
+                              nm[2] * c[3] + nm[5] * c[4] + nm[8] * c[5]);
+            for (float f : {p.x(), p.y(), p.z(), n.x(), n.y(), n.z(), c[6], c[7], layer, base.x(), base.y(), base.z(),
+                            diffuse.x(), diffuse.y(), diffuse.z(), specular.x(), specular.y(), specular.z()})
+                m_vertices.push_back(f);
+        }
+    }
 }
 
 void GlRenderer::release()
 {
     if (!m_gl)
         return;
-    for (Mesh* mesh : {&m_objects.box, &m_objects.plane}) {
-        m_gl->glDeleteVertexArrays(1, &mesh->vao);
-        m_gl->glDeleteBuffers(1, &mesh->vbo);
-        m_gl->glDeleteBuffers(1, &mesh->ibo);
-        *mesh = {};
-    }
-    for (const auto& [image, id] : m_objects.textures)
-        m_gl->glDeleteTextures(1, &id);
-    m_objects.textures.clear();
-    if (m_objects.program)
-        m_gl->glDeleteProgram(m_objects.program);
-    m_objects.program = 0;
+    m_gl->glDeleteVertexArrays(1, &m_objects.vao);
+    m_gl->glDeleteBuffers(1, &m_objects.vbo);
+    m_gl->glDeleteBuffers(1, &m_objects.ibo);
+    m_gl->glDeleteTextures(1, &m_objects.textures);
+    for (Program* program : {&m_objects.spot, &m_objects.flat})
+        if (program->id)
+            m_gl->glDeleteProgram(program->id);
+    m_objects = {};
     m_ready = false;
     m_gl = nullptr;
 }

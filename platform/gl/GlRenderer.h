@@ -1,6 +1,8 @@
 // Draws the scene's boxes and planes with per-pixel spot lighting through OpenGL 3.3 core.
 #pragma once
 
+#include "LightShaders.h"
+
 #include <QColor>
 #include <QImage>
 #include <QMatrix4x4>
@@ -32,21 +34,23 @@ public:
     const QString& error() const { return m_error; }
 
 private:
-    struct Uniforms {
-        int model = -1, viewProj = -1, normalMat = -1;
-        int diffuse = -1, ambient = -1, emissive = -1, specular = -1, textured = -1, texture = -1;
-        int lightOn = -1, lightPos = -1, lightDir = -1, lightAmbient = -1, lightDiffuse = -1, lightSpecular = -1;
-        int attenuation = -1, cutOff = -1, exponent = -1, eyePos = -1;
+    // A linked program and its uniforms' locations (-1 for those its variant does without).
+    struct Program {
+        unsigned id = 0;
+        int viewProj = -1, texture = -1, lightPos = -1, lightDir = -1, eyePos = -1, cosCutOff = -1;
     };
-    struct Mesh {
-        unsigned vao = 0, vbo = 0, ibo = 0;
-        int indexCount = 0;
+    // The light's colours as this frame's materials meet them; off when the light is.
+    struct FrameLight {
+        bool on = false;
+        QVector3D ambient, diffuse, specular; // diffuse and specular already attenuated
     };
     struct GlObjects {
-        unsigned program = 0;
-        Mesh box;
-        Mesh plane;
-        std::vector<std::pair<const QImage*, unsigned>> textures;
+        Program spot;
+        Program flat;
+        unsigned vao = 0, vbo = 0, ibo = 0;
+        int quadCapacity = 0;   // quads the index buffer covers
+        unsigned textures = 0;  // a 2D array: layer 0 is white, for materials without an image
+        std::vector<const QImage*> layers; // the image of each layer from 1 on
     };
 
     // One box or plane to draw this frame, with its world transform and its distance from the eye.
@@ -56,18 +60,23 @@ private:
         float depth;
     };
 
-    bool buildProgram();
-    void buildMesh(Mesh& mesh, const std::vector<float>& vertices, const std::vector<unsigned short>& indices);
-    unsigned textureFor(const QImage* image) const;
+    bool buildProgram(Program& program, const char* vertexSource, const char* fragmentSource);
+    bool useSpotShape(const SpotShape& shape);
+    void buildTextures(const Scene& scene);
+    void reserveQuads(int quads);
+    float layerOf(const QImage* image) const;
     void collect(const SceneObject& object, const QMatrix4x4& parentWorld, const QVector3D& eye);
-    void draw(const Drawable& drawable);
-    void applyLight(const Scene& scene);
+    void appendQuads(const Drawable& drawable);
+    // Uses the program for the light's mode and sets the frame's light; null when it cannot be built.
+    const Program* applyLight(const Scene& scene, const QVector3D& eye);
 
     QOpenGLFunctions_3_3_Core* m_gl = nullptr;
     GlObjects m_objects;
-    Uniforms m_u;
-    // Reused every frame, so drawing allocates nothing once it has grown to the scene's size.
+    SpotShape m_spotShape;
+    FrameLight m_light;
+    // Reused every frame, so drawing allocates nothing once they have grown to the scene's size.
     std::vector<Drawable> m_drawables;
+    std::vector<float> m_vertices;
     bool m_ready = false;
     QString m_error;
 };

@@ -7,6 +7,7 @@
 #include "platform/controls/ChoiceList.h"
 #include "platform/gl/SurfaceFormat.h"
 
+#include "support/KeepGlDriver.h"
 #include "support/ManualClock.h"
 
 #include <QApplication>
@@ -21,13 +22,23 @@
 #include <thread>
 #include <cstdio>
 #include <cstring>
+#include <fstream>
 #include <string>
+
+#include <malloc.h>
+#ifdef __SANITIZE_ADDRESS__
+// The sanitizer's own count of live heap bytes (its allocator replaces malloc's).
+extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
+#endif
 
 using namespace velmar;
 
 namespace {
 
 constexpr long kActionsPerWindow = 500;
+// Memory is first read once this many actions have run: by then every kind of action, window and
+// dialog has been made at least once, and the allocators hold what they keep for reuse.
+constexpr long kWarmUpActions = 5000;
 constexpr int kWedgedSeconds = 120;
 
 // What the watchdog prints if the program wedges: a wedge never returns to be shrunk. `progress`
@@ -65,6 +76,27 @@ void watchForWedges()
             std::_Exit(2);
         }
     }).detach();
+}
+
+// Resident memory and the bytes the program holds on its heap, in MiB.
+struct Memory {
+    double resident = 0;
+    double heap = 0;
+};
+
+Memory memoryNow()
+{
+    Memory m;
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.rfind("VmRSS:", 0) == 0)
+            m.resident = std::atof(line.c_str() + 6) / 1024.0;
+#ifdef __SANITIZE_ADDRESS__
+    m.heap = double(__sanitizer_get_current_allocated_bytes()) / (1024.0 * 1024.0);
+#else
+    m.heap = double(mallinfo2().uordblks) / (1024.0 * 1024.0);
+#endif
+    return m;
 }
 
 struct Options {
@@ -194,7 +226,9 @@ int closeRun(long seed)
         QMetaObject::invokeMethod(&window, step, Qt::QueuedConnection);
     };
     QMetaObject::invokeMethod(&window, step, Qt::QueuedConnection);
-    return QApplication::exec();
+    const int result = QApplication::exec();
+    testkit::keepGlDriverLoaded();
+    return result;
 }
 
 // Each close in a fresh process; false when one did not end with status 0 within 5 s of the close.
@@ -269,16 +303,22 @@ int main(int argc, char** argv)
     std::array<long, soak::kActCount> covered{};
     long moves = 0;
     long done = 0;
+    Memory warm;
     for (unsigned window = 0; done < options.actions; ++window) {
         const long count = std::min(kActionsPerWindow, options.actions - done);
         if (!soakOneWindow(options.seed * 7919u + window, count, covered, moves))
             return 1;
         done += count;
+        if (done == kWarmUpActions)
+            warm = memoryNow();
         if (done % 5000 == 0 || done == options.actions) {
-            std::printf("soak: %ld actions, %.0f actions/s\n", done, done / (timer.elapsed() / 1000.0));
+            const Memory now = memoryNow();
+            std::printf("soak: %ld actions, %.0f actions/s, resident %.1f MiB, heap %.1f MiB\n", done,
+                        done / (timer.elapsed() / 1000.0), now.resident, now.heap);
             std::fflush(stdout);
         }
     }
+    const Memory end = memoryNow();
     const double actionSeconds = timer.elapsed() / 1000.0;
     std::array<long, 3> closedWhere{};
     if (!closes(argv[0], options.closes, options.seed, closedWhere))
@@ -288,9 +328,15 @@ int main(int argc, char** argv)
                 timer.elapsed() / 1000.0 - actionSeconds);
     std::printf("soak: closed %ld times between actions, %ld inside a turn, %ld inside a pattern\n", closedWhere[0],
                 closedWhere[1], closedWhere[2]);
+    if (done > kWarmUpActions)
+        std::printf("soak: resident memory %.1f MiB after the warm-up (%ld actions), %.1f MiB after %ld actions: "
+                    "%+.1f MiB; heap %.1f MiB, then %.1f MiB: %+.1f MiB\n",
+                    warm.resident, kWarmUpActions, end.resident, done, end.resident - warm.resident, warm.heap,
+                    end.heap, end.heap - warm.heap);
     std::printf("soak: covered");
     for (int i = 0; i < soak::kActCount; ++i)
         std::printf(" %s %ld", soak::toString(soak::Act(i)), covered[std::size_t(i)]);
     std::printf("\n");
+    testkit::keepGlDriverLoaded();
     return 0;
 }

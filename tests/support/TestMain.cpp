@@ -1,6 +1,8 @@
 // GoogleTest entry for suites that need a Qt application (widgets, event loops, OpenGL).
 #include "platform/gl/SurfaceFormat.h"
 
+#include "KeepGlDriver.h"
+
 #include <QApplication>
 #include <gtest/gtest.h>
 
@@ -9,5 +11,7 @@ int main(int argc, char** argv)
     testing::InitGoogleTest(&argc, argv);
     velmar::platform::installDefaultSurfaceFormat();
     QApplication app(argc, argv);
-    return RUN_ALL_TESTS();
+    const int result = RUN_ALL_TESTS();
+    velmar::testkit::keepGlDriverLoaded();
+    return result;
 }

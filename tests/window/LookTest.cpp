@@ -68,6 +68,35 @@ TEST_F(Look, MiddleOfATurn)
     matches(mid, QStringLiteral("middle-of-a-turn"));
 }
 
+// Summed brightness of a frame: a narrower spot leaves more of the cube in the ambient light only.
+double brightness(const QImage& image)
+{
+    double sum = 0;
+    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < rgb.height(); ++y)
+        for (int x = 0; x < rgb.width(); ++x)
+            sum += qGray(rgb.pixel(x, y));
+    return sum;
+}
+
+TEST_F(Look, TheSpotsShapeIsTheLightsOwn)
+{
+    platform::SpotLight& light = *window.Cube.MainLight;
+    const platform::SpotLight::Params declared = light.params();
+    const double wide = brightness(frame());
+    platform::SpotLight::Params p = declared;
+    p.spotExponent = 40;
+    light.setParams(p);
+    const double sharp = brightness(frame());
+    p.spotCutOff = 5;
+    light.setParams(p);
+    const double cone = brightness(frame());
+    EXPECT_LT(sharp, wide);
+    EXPECT_LT(cone, sharp);
+    light.setParams(declared);
+    matches(frame(), QStringLiteral("default-view"));
+}
+
 TEST_F(Look, Ambiance)
 {
     QTest::mouseClick(window.findChild<QRadioButton*>(QStringLiteral("RbAmbiance")), Qt::LeftButton);
