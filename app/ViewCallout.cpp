@@ -1,5 +1,7 @@
 #include "ViewCallout.h"
 
+#include "platform/gl/Viewport3D.h"
+
 #include <QFontMetrics>
 #include <QLabel>
 
@@ -11,7 +13,10 @@ ViewCallout::ViewCallout(QWidget& window, const QColor& background)
       m_fade(QStringLiteral("FaViewCallout"), [this](float opacity) { m_panel->setOpacity(opacity); })
 {
     m_holder->setObjectName(QStringLiteral("ViewCallout"));
-    m_holder->setAttribute(Qt::WA_NativeWindow);
+    // Over a native view window only another native window shows; over the view widget a native child
+    // would break the window's own OpenGL composition.
+    if (platform::Viewport3D::formForPlatform() == platform::Viewport3D::Form::NativeWindow)
+        m_holder->setAttribute(Qt::WA_NativeWindow);
     m_holder->setAutoFillBackground(true);
     QPalette palette = m_holder->palette();
     palette.setColor(QPalette::Window, background);
