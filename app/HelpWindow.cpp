@@ -9,8 +9,7 @@
 namespace velmar::app {
 namespace {
 
-struct LetterRow
-{
+struct LetterRow {
     const char* letters;
     const char* face;
 };

@@ -5,8 +5,7 @@
 
 namespace velmar::app {
 
-class HelpWindow : public QDialog
-{
+class HelpWindow : public QDialog {
     Q_OBJECT
 public:
     explicit HelpWindow(QWidget* parent);

@@ -30,8 +30,7 @@
 namespace velmar::app {
 
 // What the commands need of the window.
-class PuzzleHost
-{
+class PuzzleHost {
 public:
     virtual ~PuzzleHost() = default;
     virtual bool playbackRunning() const = 0; // MvtAuto
@@ -40,8 +39,7 @@ public:
     virtual void clearPatternSelection() = 0;
 };
 
-class TPuzzleActions : public QObject, public PuzzleHandlers
-{
+class TPuzzleActions : public QObject, public PuzzleHandlers {
     Q_OBJECT
 public:
     static constexpr float kFastestTurnSeconds = 0.1f;

@@ -23,9 +23,7 @@ const std::array<PuzzleCommandDecl, kPuzzleCommandCount>& puzzleCommands()
 }
 
 PuzzleMenu::PuzzleMenu(QWidget& window, PuzzleHandlers& handlers, std::function<QWidget*()> view)
-    : m_handlers(handlers),
-      m_view(std::move(view)),
-      m_menu(new QMenu(&window))
+    : m_handlers(handlers), m_view(std::move(view)), m_menu(new QMenu(&window))
 {
     m_menu->setObjectName(QStringLiteral("PuzzleMenu"));
     m_menu->setAccessibleName(QStringLiteral("Puzzle"));
@@ -66,8 +64,7 @@ void PuzzleMenu::popupOver(QWidget& over)
 }
 
 RightClickWatcher::RightClickWatcher(QObject& view, std::function<void(QPoint global)> open)
-    : QObject(&view),
-      m_open(std::move(open))
+    : QObject(&view), m_open(std::move(open))
 {
     view.installEventFilter(this);
 }

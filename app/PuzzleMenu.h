@@ -21,8 +21,7 @@ namespace velmar::app {
 enum class PuzzleCommand { Undo, Redo, Scramble, Solve, Help };
 inline constexpr int kPuzzleCommandCount = 5;
 
-struct PuzzleCommandDecl
-{
+struct PuzzleCommandDecl {
     PuzzleCommand command;
     const char* objectName;
     const char* text;
@@ -35,16 +34,14 @@ const std::array<PuzzleCommandDecl, kPuzzleCommandCount>& puzzleCommands();
 inline constexpr const char* kMenuKeys = "Menu; Shift+F10";
 
 // What the commands need of the window.
-class PuzzleHandlers
-{
+class PuzzleHandlers {
 public:
     virtual ~PuzzleHandlers() = default;
     virtual void runCommand(PuzzleCommand command) = 0;
     virtual bool canRun(PuzzleCommand command) const = 0;
 };
 
-class PuzzleMenu : public QObject
-{
+class PuzzleMenu : public QObject {
     Q_OBJECT
 public:
     // `view` names the widget the keyboard opens the menu over.
@@ -68,8 +65,7 @@ private:
 // Opens the menu on a right press and release over `view` with no move between beyond a few pixels;
 // it never takes the events, so the view still sees them (a right press still stores the background
 // reference point).
-class RightClickWatcher : public QObject
-{
+class RightClickWatcher : public QObject {
     Q_OBJECT
 public:
     static constexpr int kSlop = 3; // pixels, as the background drag's threshold

@@ -10,8 +10,7 @@ namespace {
 // Qt centres a box before the window manager has framed it, so the frame pushes it off centre; once the
 // real frame is known (the first move, paint or activation that shows one) the box is centred again,
 // frame and all.
-class CentreWhenFramed : public QObject
-{
+class CentreWhenFramed : public QObject {
 public:
     explicit CentreWhenFramed(QWidget* box) : QObject(box), m_box(box) { box->installEventFilter(this); }
 

@@ -46,7 +46,8 @@ TFormMain::TFormMain(QWidget* parent)
       Turns(Scene3D, Cube, *this),
       Drag(static_cast<input::DragHost&>(*this)),
       Patterns(Turns, *this),
-      View(*Cube.Dummy, *Cube.Camera, {Panel.ArcDialX, Panel.ArcDialY, Panel.ArcDialZ}, [this] { ArcDialXChange(this); }),
+      View(*Cube.Dummy, *Cube.Camera, {Panel.ArcDialX, Panel.ArcDialY, Panel.ArcDialZ},
+           [this] { ArcDialXChange(this); }),
       Puzzle(*this, *this, Cube, Turns, Patterns, kSilver)
 {
     setWindowTitle(QStringLiteral("Velmar's Cube - 3D"));

@@ -10,8 +10,7 @@
 
 namespace velmar::app {
 
-class ViewCallout
-{
+class ViewCallout {
 public:
     static constexpr float kFadeDelay = 4.0f;
     static constexpr float kFadeSeconds = 1.0f;

@@ -15,8 +15,7 @@
 namespace {
 
 template <typename Base>
-class Clearing : public Base, protected QOpenGLFunctions
-{
+class Clearing : public Base, protected QOpenGLFunctions {
 protected:
     void initializeGL() override { initializeOpenGLFunctions(); }
     void paintGL() override
@@ -42,8 +41,7 @@ int run(bool animate)
 }
 
 // QWidget names its title differently from QWindow.
-class ClearingWidget : public Clearing<QOpenGLWidget>
-{
+class ClearingWidget : public Clearing<QOpenGLWidget> {
 public:
     void setTitle(const QString& title) { setWindowTitle(title); }
 };

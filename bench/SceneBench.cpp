@@ -2,9 +2,9 @@
 // face turn's engine work, and one rendered frame (with the heap allocations it makes, which should be none).
 #include "cube/CubeScene.h"
 #include "engine/FaceTurns.h"
-#include "platform/scene/AnimationDriver.h"
 #include "platform/gl/GlRenderer.h"
 #include "platform/gl/SurfaceFormat.h"
+#include "platform/scene/AnimationDriver.h"
 #include "platform/scene/Picking.h"
 
 #include <QGuiApplication>
@@ -32,8 +32,14 @@ void* operator new(std::size_t size)
 // GCC 14 sees the library's operator new where this one is inlined and takes free() for a mismatch.
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wmismatched-new-delete"
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+void operator delete(void* p) noexcept
+{
+    std::free(p);
+}
+void operator delete(void* p, std::size_t) noexcept
+{
+    std::free(p);
+}
 #pragma GCC diagnostic pop
 
 using namespace velmar;

@@ -115,18 +115,18 @@ void report()
             load = 0;
         std::fclose(l);
     }
-    std::printf("\nSolver against its goals (%zu random positions, load average %.1f on %ld cores)\n",
-                f.lengths.size(), load, sysconf(_SC_NPROCESSORS_ONLN));
+    std::printf("\nSolver against its goals (%zu random positions, load average %.1f on %ld cores)\n", f.lengths.size(),
+                load, sysconf(_SC_NPROCESSORS_ONLN));
     std::printf("  tables built      %7.0f ms (%.0f ms of CPU)   goal <= 1000 ms   %s\n", f.buildMs, f.buildCpuMs,
                 verdict(f.buildMs <= 1000));
     std::printf("  tables resident   %7.1f MiB                  goal <= 16 MiB    %s\n", f.residentMiB,
                 verdict(f.residentMiB <= 16));
-    std::printf("  quarter turns     min %zu, median %zu, max %zu     goals max <= 30 %s, median <= 26 %s\n",
-                *shortest, median(f.lengths), *longest, verdict(*longest <= 30), verdict(median(f.lengths) <= 26));
+    std::printf("  quarter turns     min %zu, median %zu, max %zu     goals max <= 30 %s, median <= 26 %s\n", *shortest,
+                median(f.lengths), *longest, verdict(*longest <= 30), verdict(median(f.lengths) <= 26));
     std::printf("  search, wall      median %.0f ms, worst %.0f ms   goals <= 100 ms %s, <= 500 ms %s\n", medianMs,
                 worstMs, verdict(medianMs <= 100), verdict(worstMs <= 500));
-    std::printf("  search, CPU       median %.0f ms, worst %.0f ms   (the machine's share of one core)\n",
-                medianCpu, worstCpu);
+    std::printf("  search, CPU       median %.0f ms, worst %.0f ms   (the machine's share of one core)\n", medianCpu,
+                worstCpu);
 }
 
 } // namespace

@@ -19,8 +19,8 @@ const std::array<FaceDecl, kStickPositionCount> kFaces = {{
 }};
 
 // The pivots in the order they are declared in the scene.
-constexpr std::array<P, kStickPositionCount> kPivotDeclarationOrder = {P::PoLeft, P::PoBack,  P::PoTop,
-                                                                        P::PoBottom, P::PoFront, P::PoRight};
+constexpr std::array<P, kStickPositionCount> kPivotDeclarationOrder = {P::PoLeft,   P::PoBack,  P::PoTop,
+                                                                       P::PoBottom, P::PoFront, P::PoRight};
 
 const std::array<PieceDecl, 20> kPieces = {{
     {"CC1", kTagCorner, {-3, -3, -3}, "RWV"}, {"CC2", kTagCorner, {3, -3, -3}, "RWB"},
@@ -119,8 +119,8 @@ TCubeScene::TCubeScene(platform::Scene& scene) : CubeCentral(declareRoot(scene))
         pieces[i] = &piece;
         for (const char* letter = decl.stickerLetters; *letter; ++letter) {
             const P home = homeFaceOfLetter(*letter);
-            auto& stick = scene.add<platform::Plane>(&piece, QStringLiteral("PL%1%2").arg(decl.name).arg(QChar(*letter)),
-                                                     QSizeF(kPieceEdge, kPieceEdge));
+            auto& stick = scene.add<platform::Plane>(
+                &piece, QStringLiteral("PL%1%2").arg(decl.name).arg(QChar(*letter)), QSizeF(kPieceEdge, kPieceEdge));
             stick.setMaterial(tileMaterial(tile(home)));
             MoveStickTo(stick, home);
             stickers[stickerIndex++] = &stick;

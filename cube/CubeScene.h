@@ -55,7 +55,7 @@ public:
     TCubeScene& operator=(const TCubeScene&) = delete;
 
     platform::Box& CubeCentral;
-    std::array<platform::Box*, kStickPositionCount> pivots{};         // by face
+    std::array<platform::Box*, kStickPositionCount> pivots{};           // by face
     std::array<platform::FloatAnimation*, kStickPositionCount> turns{}; // by face
     std::array<platform::Box*, 20> pieces{};                            // CC1..CC8, CA1..CA12
     std::array<platform::Plane*, 48> stickers{};                        // in piece order

@@ -8,8 +8,7 @@
 
 namespace velmar::cube {
 
-struct CubeSnapshot
-{
+struct CubeSnapshot {
     std::array<std::array<std::int8_t, 3>, 20> piecePlaces{}; // on the grid, in piece order
     std::array<TStickPosition, 48> stickerPlaces{};           // in sticker order
     bool operator==(const CubeSnapshot&) const = default;

@@ -29,7 +29,7 @@ void SortSticks(TCubeScene& cube)
 {
     using P = TStickPosition;
     static constexpr std::array<P, kStickPositionCount> kHomeOrder = {P::PoFront, P::PoRight, P::PoLeft,
-                                                                       P::PoBack,  P::PoTop,   P::PoBottom};
+                                                                      P::PoBack,  P::PoTop,   P::PoBottom};
     for (P face : kHomeOrder)
         for (platform::Plane* stick : cube.stickers) {
             const P home = homeFaceOfLetter(stick->name().back().toLatin1());

@@ -20,16 +20,19 @@ const std::array<StickPlacement, kStickPositionCount> kPlacements = {{
     {{-kOffset, 0, 0}, {0, 90, 0}},  // PoLeft
 }};
 
-bool near(float a, float b) { return std::abs(a - b) <= kPlacementTolerance; }
+bool near(float a, float b)
+{
+    return std::abs(a - b) <= kPlacementTolerance;
+}
 
 // Destination of each side (indexed by TStickPosition), PoNone where the side stays put.
 using Remap = std::array<P, kStickPositionCount>;
 //                          Front      Back       Top        Bottom     Right      Left
-constexpr Remap kZPlus  = {P::PoNone,  P::PoNone, P::PoRight, P::PoLeft, P::PoBottom, P::PoTop};
-constexpr Remap kZMinus = {P::PoNone,  P::PoNone, P::PoLeft, P::PoRight, P::PoTop, P::PoBottom};
-constexpr Remap kXPlus  = {P::PoBottom, P::PoTop, P::PoFront, P::PoBack, P::PoNone, P::PoNone};
+constexpr Remap kZPlus = {P::PoNone, P::PoNone, P::PoRight, P::PoLeft, P::PoBottom, P::PoTop};
+constexpr Remap kZMinus = {P::PoNone, P::PoNone, P::PoLeft, P::PoRight, P::PoTop, P::PoBottom};
+constexpr Remap kXPlus = {P::PoBottom, P::PoTop, P::PoFront, P::PoBack, P::PoNone, P::PoNone};
 constexpr Remap kXMinus = {P::PoTop, P::PoBottom, P::PoBack, P::PoFront, P::PoNone, P::PoNone};
-constexpr Remap kYPlus  = {P::PoLeft, P::PoRight, P::PoNone, P::PoNone, P::PoFront, P::PoBack};
+constexpr Remap kYPlus = {P::PoLeft, P::PoRight, P::PoNone, P::PoNone, P::PoFront, P::PoBack};
 constexpr Remap kYMinus = {P::PoRight, P::PoLeft, P::PoNone, P::PoNone, P::PoBack, P::PoFront};
 
 void remap(platform::SceneObject& piece, std::int8_t lastDirection, const Remap& plus, const Remap& minus)

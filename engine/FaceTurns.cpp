@@ -14,13 +14,25 @@ using P = cube::TStickPosition;
 
 // The sense is the one each letter's animation runs in about its pivot's axis.
 constexpr std::array<Move, 12> kMoves = {{
-    {'R', P::PoFront, 90},   {'r', P::PoFront, -90},  {'O', P::PoBack, -90},  {'o', P::PoBack, 90},
-    {'W', P::PoTop, 90},     {'w', P::PoTop, -90},    {'Y', P::PoBottom, -90}, {'y', P::PoBottom, 90},
-    {'G', P::PoLeft, 90},    {'g', P::PoLeft, -90},   {'B', P::PoRight, -90}, {'b', P::PoRight, 90},
+    {'R', P::PoFront, 90},
+    {'r', P::PoFront, -90},
+    {'O', P::PoBack, -90},
+    {'o', P::PoBack, 90},
+    {'W', P::PoTop, 90},
+    {'w', P::PoTop, -90},
+    {'Y', P::PoBottom, -90},
+    {'y', P::PoBottom, 90},
+    {'G', P::PoLeft, 90},
+    {'g', P::PoLeft, -90},
+    {'B', P::PoRight, -90},
+    {'b', P::PoRight, 90},
 }};
 
 constexpr float kTolerance = 0.1f;
-bool near(float a, float b) { return std::abs(a - b) <= kTolerance; }
+bool near(float a, float b)
+{
+    return std::abs(a - b) <= kTolerance;
+}
 
 bool isPiece(const platform::SceneObject& object)
 {

@@ -17,8 +17,7 @@
 
 namespace velmar::engine {
 
-class TurnHistory : public QObject
-{
+class TurnHistory : public QObject {
     Q_OBJECT
 public:
     // Bounds the memory a long session takes; the oldest steps go first.
@@ -41,8 +40,7 @@ signals:
     void jumped(bool back);
 
 private:
-    struct Jump
-    {
+    struct Jump {
         cube::CubeSnapshot before;
         cube::CubeSnapshot after;
     };

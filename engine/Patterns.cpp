@@ -8,23 +8,14 @@
 namespace velmar::engine {
 
 const std::array<const char*, kPatternCount> FUN_LABELS = {
-    "Damier", "Barre", "2 Cubes", "3 Cubes", "Carré", "Damier coloré", "Plus", "Bande", "Diagonale", "Angle", "L",
-    "Tetris",
+    "Damier", "Barre", "2 Cubes",   "3 Cubes", "Carré", "Damier coloré",
+    "Plus",   "Bande", "Diagonale", "Angle",   "L",     "Tetris",
 };
 
 const std::array<const char*, kPatternCount> FUN_VALUES = {
-    "OORRWWYYGGBB",
-    "RRGGOORRGGor",
-    "WWGGRRwOOYBrBrBryOOw",
-    "GGyRRyowoRByWBOGGOWW",
-    "gBrOYwgB",
-    "OORRWWYYGGBBgBrOYwgFB",
-    "RGGBBRROOWWGGBBRROOYYr",
-    "rGGRRbyRRWRRBBRRYRRwbRRGG",
-    "GBROGBROGBRO",
-    "WGGRbGoRRBgYWWrGGw",
-    "OBBYRbGyoRyWgRRw",
-    "GBROGBROGBROWWYY",
+    "OORRWWYYGGBB", "RRGGOORRGGor",          "WWGGRRwOOYBrBrBryOOw",   "GGyRRyowoRByWBOGGOWW",
+    "gBrOYwgB",     "OORRWWYYGGBBgBrOYwgFB", "RGGBBRROOWWGGBBRROOYYr", "rGGRRbyRRWRRBBRRYRRwbRRGG",
+    "GBROGBROGBRO", "WGGRbGoRRBgYWWrGGw",    "OBBYRbGyoRyWgRRw",       "GBROGBROGBROWWYY",
 };
 
 QString patternItemText(int index)
@@ -34,8 +25,7 @@ QString patternItemText(int index)
         .arg(std::strlen(FUN_VALUES.at(std::size_t(index))));
 }
 
-TPatternPlayer::TPatternPlayer(TFaceTurns& turns, PatternHost& host)
-    : m_turns(turns), m_host(host)
+TPatternPlayer::TPatternPlayer(TFaceTurns& turns, PatternHost& host) : m_turns(turns), m_host(host)
 {
     m_idle = QObject::connect(&m_turns, &TFaceTurns::idle, [this] {
         if (m_pending)
@@ -69,7 +59,8 @@ void TPatternPlayer::post()
     if (m_posted)
         return;
     m_posted = true;
-    QMetaObject::invokeMethod(QCoreApplication::instance(), [this] { startWhenIdle(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(), [this] { startWhenIdle(); }, Qt::QueuedConnection);
 }
 
 void TPatternPlayer::startWhenIdle()

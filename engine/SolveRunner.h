@@ -14,8 +14,7 @@
 
 namespace velmar::engine {
 
-class SolveRunner : public QObject
-{
+class SolveRunner : public QObject {
     Q_OBJECT
 public:
     SolveRunner(TFaceTurns& turns, cube::TCubeScene& cube);

@@ -13,8 +13,7 @@
 
 namespace velmar::engine {
 
-class SolvedWatch : public QObject
-{
+class SolvedWatch : public QObject {
     Q_OBJECT
 public:
     SolvedWatch(TFaceTurns& turns, const cube::TCubeScene& cube);

@@ -25,9 +25,9 @@ std::optional<char> dragLetter(const QVector3D& piece, const QVector3D& offset, 
 class DragHost {
 public:
     virtual ~DragHost() = default;
-    virtual bool mvtAuto() const = 0;           // a pattern is playing: presses are ignored
-    virtual void clearPatternSelection() = 0;   // a drag that acts clears the pattern list's choice
-    virtual void rotate(char letter) = 0;       // the turn engine
+    virtual bool mvtAuto() const = 0;         // a pattern is playing: presses are ignored
+    virtual void clearPatternSelection() = 0; // a drag that acts clears the pattern list's choice
+    virtual void rotate(char letter) = 0;     // the turn engine
 };
 
 class TStickDrag {

@@ -17,7 +17,8 @@ bool typesCharacter(const QKeyEvent& event)
     return !text.isEmpty() && text.front() != u' ' && QChar::isPrint(char32_t(text.front()));
 }
 
-TypedKeys::TypedKeys(QWidget& window, Handler handler) : QObject(&window), m_window(window), m_handler(std::move(handler))
+TypedKeys::TypedKeys(QWidget& window, Handler handler)
+    : QObject(&window), m_window(window), m_handler(std::move(handler))
 {
     qApp->installEventFilter(this);
 }

@@ -5,7 +5,7 @@ namespace {
 
 using P = cube::TStickPosition;
 constexpr std::array<P, cube::kStickPositionCount> kSettingOrder = {P::PoFront, P::PoLeft,   P::PoTop,
-                                                                     P::PoBack,  P::PoBottom, P::PoRight};
+                                                                    P::PoBack,  P::PoBottom, P::PoRight};
 constexpr long double kSlowestTurnPlusStep = 2.1L;
 
 } // namespace

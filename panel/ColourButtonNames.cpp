@@ -46,9 +46,9 @@ void nameColourButtons(std::span<QAbstractButton* const> buttons)
         for (const FaceWords& words : kFaces) {
             if (words.face != move->face)
                 continue;
-            button->setAccessibleName(QStringLiteral("%1 face (%2), %3")
-                                          .arg(QLatin1String(words.name), QLatin1String(words.colour),
-                                               QLatin1String(senseOf(letter))));
+            button->setAccessibleName(
+                QStringLiteral("%1 face (%2), %3")
+                    .arg(QLatin1String(words.name), QLatin1String(words.colour), QLatin1String(senseOf(letter))));
             button->setAccessibleDescription(
                 QStringLiteral("Turns the %1 face a quarter turn %2, as seen from outside it; key %3")
                     .arg(QString::fromLatin1(words.name).toLower(), QLatin1String(senseOf(letter)), QChar(letter)));

@@ -75,8 +75,8 @@ QWidget* create(const ControlDecl& decl, QWidget* parent)
     }
     case K::Slider:
     case K::GreyRampSlider: {
-        platform::FloatSlider* slider = decl.kind == K::Slider ? new platform::FloatSlider(parent)
-                                                               : new platform::GreyRampSlider(parent);
+        platform::FloatSlider* slider =
+            decl.kind == K::Slider ? new platform::FloatSlider(parent) : new platform::GreyRampSlider(parent);
         slider->setRange(decl.minimum, decl.maximum);
         slider->setStep(decl.step);
         slider->setValue(decl.value);

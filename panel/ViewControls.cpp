@@ -79,11 +79,20 @@ void TViewControls::Viewport3D2MouseMove(const platform::PointerEvent& event, bo
     platform::ArcDial& x = *m_dials[0];
     platform::ArcDial& y = *m_dials[1];
     switch (Direction) {
-    case D::DiBottom: x.setValue(x.value() - kOrbitStep); break;
-    case D::DiTop: x.setValue(x.value() + kOrbitStep); break;
-    case D::DiLeft: y.setValue(y.value() - kOrbitStep); break;
-    case D::DiRight: y.setValue(y.value() + kOrbitStep); break;
-    case D::DiNone: break;
+    case D::DiBottom:
+        x.setValue(x.value() - kOrbitStep);
+        break;
+    case D::DiTop:
+        x.setValue(x.value() + kOrbitStep);
+        break;
+    case D::DiLeft:
+        y.setValue(y.value() - kOrbitStep);
+        break;
+    case D::DiRight:
+        y.setValue(y.value() + kOrbitStep);
+        break;
+    case D::DiNone:
+        break;
     }
     m_applyDials();
 }

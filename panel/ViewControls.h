@@ -24,8 +24,8 @@ public:
     static constexpr double kFarthestCamera = -60; // camera Z at the size slider's left end
 
     // `applyDials` is the window's ArcDialXChange, run by the background drag's extra step.
-    TViewControls(platform::SceneObject& rig, platform::Camera& camera,
-                  std::array<platform::ArcDial*, 3> dials, std::function<void()> applyDials);
+    TViewControls(platform::SceneObject& rig, platform::Camera& camera, std::array<platform::ArcDial*, 3> dials,
+                  std::function<void()> applyDials);
 
     // Writes the rig's angle X, then Y, then Z from the dials; each write turns the rig about its own
     // axis by the difference from the angle it had.

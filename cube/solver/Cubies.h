@@ -13,8 +13,7 @@ constexpr int cornerCount = 8;
 constexpr int edgeCount = 12;
 constexpr int firstSliceEdge = 8;
 
-struct Cubies
-{
+struct Cubies {
     std::array<std::uint8_t, cornerCount> corner; // the piece in each place
     std::array<std::uint8_t, cornerCount> twist;  // 0..2: which of the place's stickers shows the piece's U or D colour
     std::array<std::uint8_t, edgeCount> edge;

@@ -5,8 +5,7 @@
 namespace velmar::solver {
 namespace {
 
-struct Vec
-{
+struct Vec {
     int x, y, z;
     bool operator==(const Vec&) const = default;
 };
@@ -62,8 +61,7 @@ constexpr Vec cornerCells[cornerCount] = {{1, 1, 1},  {-1, 1, 1},  {-1, 1, -1}, 
 constexpr Vec edgeCells[edgeCount] = {{1, 1, 0},   {0, 1, 1},   {-1, 1, 0}, {0, 1, -1}, {1, -1, 0},  {0, -1, 1},
                                       {-1, -1, 0}, {0, -1, -1}, {1, 0, 1},  {-1, 0, 1}, {-1, 0, -1}, {1, 0, -1}};
 
-struct Layout
-{
+struct Layout {
     Vec cell[54];
     int face[54];
     int turned[6][54]; // where a clockwise quarter turn of each face carries each facelet

@@ -17,8 +17,7 @@ Facelets turnFace(const Facelets& cube, Face face, int quarterTurns);
 Facelets turnWhole(const Facelets& cube, Face axis);
 Face turnedFace(Face face, Face axis);
 
-struct Reading
-{
+struct Reading {
     Cubies cubies;
     std::string error; // empty when the stickers make a solvable cube
 };

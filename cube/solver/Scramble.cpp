@@ -12,8 +12,7 @@ namespace velmar::solver {
 namespace {
 
 // SplitMix64: small, fast and the same on every platform, so a seed always gives the same scramble.
-class Random
-{
+class Random {
 public:
     explicit Random(std::uint64_t seed) : m_state(seed) {}
     std::uint64_t next()

@@ -25,8 +25,7 @@ Facelets solvedFacelets();
 // seen from outside that face, lower case anticlockwise. A half turn is written as two equal letters.
 Facelets applyMoves(Facelets, std::string_view letters); // letters other than the twelve are ignored
 
-struct SolveResult
-{
+struct SolveResult {
     std::string moves; // move letters, quarter turns only; empty when already solved
     std::string error; // empty on success; otherwise a short message for the user
     bool ok() const { return error.empty(); }
@@ -38,8 +37,7 @@ bool tablesReady();
 
 // When the search stops improving its best solution; it always runs on to its first one (a few
 // milliseconds). The defaults balance length against time: a median of 26 quarter turns in about 0.1 s.
-struct SolveLimits
-{
+struct SolveLimits {
     int goodEnough = 24; // stop at once on a solution this short (or one longer when its parity cannot be met)
     std::uint64_t workBudget = 800'000;     // search nodes, then the best so far is taken
     std::chrono::milliseconds ceiling{400}; // wall-clock stop whatever the budget is (zero: none)

@@ -24,8 +24,7 @@ std::vector<std::uint16_t> moveTable(int size, const int* moves, int count, Coor
 // were just reached, it is quicker to ask of each unknown entry whether a move leads into those layers
 // (the moves come in inverse pairs of equal cost).
 // A pair of coordinates, indexed first * secondCount + second, moved by their move tables.
-struct CoordinatePair
-{
+struct CoordinatePair {
     const std::vector<std::uint16_t>& firstMove;
     int firstCount;
     const std::vector<std::uint16_t>& secondMove;

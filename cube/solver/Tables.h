@@ -14,8 +14,7 @@ constexpr int phase2MoveCount = 10;
 constexpr int phase2Moves[phase2MoveCount] = {0, 1, 2, 9, 10, 11, 4, 7, 13, 16};
 
 // Distances packed two to a byte; 15 stands for 15 or more, still a valid lower bound.
-class Distances
-{
+class Distances {
 public:
     static constexpr int unknown = 15;
     explicit Distances(int size) : m_nibbles(std::size_t(size + 1) / 2, 0xFF) {}
@@ -33,8 +32,7 @@ private:
     std::vector<std::uint8_t> m_nibbles;
 };
 
-struct Tables
-{
+struct Tables {
     // Phase 1, indexed coordinate * moveCount + move.
     std::vector<std::uint16_t> twistMove, flipMove, sliceMove;
     // Phase 2, indexed coordinate * phase2MoveCount + index into phase2Moves.

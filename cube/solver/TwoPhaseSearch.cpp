@@ -27,8 +27,7 @@ bool redundantAfter(int face, int lastFace)
 
 // The same position seen with another axis as U-D, or its inverse: each splits into the two phases
 // differently, and searching all of them side by side finds short solutions sooner.
-struct Variant
-{
+struct Variant {
     Cubies start;
     std::array<std::uint8_t, 6> originalFace; // by the face a move turns here
     bool inverse = false;
@@ -62,8 +61,7 @@ std::vector<Variant> variantsOf(const Cubies& start)
     return variants;
 }
 
-class Search
-{
+class Search {
 public:
     Search(const Cubies& start, const SolveLimits& limits)
         : m_t(tables()),
@@ -129,8 +127,7 @@ private:
             return;
         }
         // The children are tested table by table, each table's entries fetched for all of them at once.
-        struct Child
-        {
+        struct Child {
             int move, room, twist, slice, flip;
         };
         Child children[moveCount];

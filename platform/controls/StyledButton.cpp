@@ -97,7 +97,9 @@ const ButtonStyle* findStyle(std::span<const ButtonStyle> styles, const QString&
 }
 
 StyledButton::StyledButton(const ButtonStyle& style, QWidget* parent)
-    : QAbstractButton(parent), m_style(&style), m_outerFill(QColor::fromRgba(style.outerFill)),
+    : QAbstractButton(parent),
+      m_style(&style),
+      m_outerFill(QColor::fromRgba(style.outerFill)),
       m_hoverIn("hoverIn", [this](const QColor& c) { setOuterFill(c); }),
       m_hoverOut("hoverOut", [this](const QColor& c) { setOuterFill(c); }),
       m_focusGlow(new QGraphicsDropShadowEffect(this))

@@ -48,8 +48,8 @@ private:
         Program spot;
         Program flat;
         unsigned vao = 0, vbo = 0, ibo = 0;
-        int quadCapacity = 0;   // quads the index buffer covers
-        unsigned textures = 0;  // a 2D array: layer 0 is white, for materials without an image
+        int quadCapacity = 0;              // quads the index buffer covers
+        unsigned textures = 0;             // a 2D array: layer 0 is white, for materials without an image
         std::vector<const QImage*> layers; // the image of each layer from 1 on
     };
 

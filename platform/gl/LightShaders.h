@@ -8,8 +8,7 @@
 namespace velmar::platform {
 
 // What the spot variant is built for; a light whose cone or exponent changes needs a new program.
-struct SpotShape
-{
+struct SpotShape {
     float exponent = 0;
     bool cone = false; // the cut-off limits the light to a cone
     bool operator==(const SpotShape&) const = default;

@@ -9,8 +9,7 @@
 
 namespace velmar::platform {
 
-class ViewWindow : public QWindow, public ViewSurface
-{
+class ViewWindow : public QWindow, public ViewSurface {
 public:
     explicit ViewWindow(Viewport3D& view);
     ~ViewWindow() override;

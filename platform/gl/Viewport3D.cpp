@@ -26,11 +26,7 @@ Viewport3D::Form Viewport3D::formForPlatform()
 }
 
 Viewport3D::Viewport3D(Scene& scene, Camera& camera, QColor background, Form form, QWidget* parent)
-    : m_scene(scene),
-      m_camera(camera),
-      m_background(background),
-      m_form(form),
-      m_router(scene, camera)
+    : m_scene(scene), m_camera(camera), m_background(background), m_form(form), m_router(scene, camera)
 {
     if (form == Form::Widget) {
         auto* widget = new ViewWidget(*this, parent);
@@ -143,9 +139,7 @@ void Viewport3D::passOn(QKeyEvent* event)
 }
 
 ViewportUnavailable::ViewportUnavailable(QColor background, QString problem, QWidget* parent)
-    : QWidget(parent),
-      m_background(background),
-      m_problem(std::move(problem))
+    : QWidget(parent), m_background(background), m_problem(std::move(problem))
 {
 }
 

@@ -24,8 +24,7 @@ class Scene;
 class Camera;
 
 // What a form of the view does for it: the OpenGL context it draws with, and asking for a frame.
-class ViewSurface
-{
+class ViewSurface {
 public:
     virtual ~ViewSurface() = default;
     virtual bool makeContextCurrent() = 0;
@@ -34,8 +33,7 @@ public:
     virtual void requestFrame() = 0;
 };
 
-class Viewport3D : public QObject
-{
+class Viewport3D : public QObject {
     Q_OBJECT
 public:
     enum class Form { NativeWindow, Widget };
@@ -104,8 +102,7 @@ private:
 };
 
 // Stands in for the 3D view where no OpenGL 3.3 context can be had: says why, on the view's background.
-class ViewportUnavailable : public QWidget
-{
+class ViewportUnavailable : public QWidget {
     Q_OBJECT
 public:
     ViewportUnavailable(QColor background, QString problem, QWidget* parent = nullptr);

@@ -54,7 +54,8 @@ void AnimationDriver::remove(FloatAnimation* animation)
     m_running.erase(std::remove(m_running.begin(), m_running.end(), animation), m_running.end());
     // A finish handler may stop another animation in the middle of a step, at any nesting level.
     for (std::size_t level = 0; level < m_depth; ++level)
-        std::replace(m_stepping[level].begin(), m_stepping[level].end(), animation, static_cast<FloatAnimation*>(nullptr));
+        std::replace(m_stepping[level].begin(), m_stepping[level].end(), animation,
+                     static_cast<FloatAnimation*>(nullptr));
     if (m_running.empty()) {
         m_timer.stop();
         emit idle();

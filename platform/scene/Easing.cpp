@@ -10,8 +10,14 @@ namespace {
 
 // Qt shifts its exponential curves by 0.001 to close the gap at the ends; the published equations
 // do not, so these three are written out.
-double expoIn(double p) { return p == 0.0 ? 0.0 : std::pow(2.0, 10.0 * (p - 1.0)); }
-double expoOut(double p) { return p == 1.0 ? 1.0 : 1.0 - std::pow(2.0, -10.0 * p); }
+double expoIn(double p)
+{
+    return p == 0.0 ? 0.0 : std::pow(2.0, 10.0 * (p - 1.0));
+}
+double expoOut(double p)
+{
+    return p == 1.0 ? 1.0 : 1.0 - std::pow(2.0, -10.0 * p);
+}
 double expoInOut(double p)
 {
     if (p == 0.0 || p == 1.0)

@@ -17,7 +17,8 @@ FloatAnimation::~FloatAnimation()
 float FloatAnimation::valueAt(double progress) const
 {
     const double p = m_inverse ? 1.0 - progress : progress;
-    return float(double(m_startValue) + (double(m_stopValue) - double(m_startValue)) * ease(m_interpolation, m_type, p));
+    return float(double(m_startValue) +
+                 (double(m_stopValue) - double(m_startValue)) * ease(m_interpolation, m_type, p));
 }
 
 void FloatAnimation::start()

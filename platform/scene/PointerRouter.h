@@ -27,7 +27,8 @@ public:
     // once the event has happened. Outside the view only a captured move or release is delivered.
     void press(QSizeF view, QPointF pos, Qt::MouseButton button, Qt::MouseButtons buttons, Qt::KeyboardModifiers mods);
     void move(QSizeF view, QPointF pos, Qt::MouseButtons buttons, Qt::KeyboardModifiers mods);
-    void release(QSizeF view, QPointF pos, Qt::MouseButton button, Qt::MouseButtons buttons, Qt::KeyboardModifiers mods);
+    void release(QSizeF view, QPointF pos, Qt::MouseButton button, Qt::MouseButtons buttons,
+                 Qt::KeyboardModifiers mods);
 
     // A left press on the empty view captures moves and the release until the left button is up.
     bool viewHasCapture() const { return m_viewCapture; }

@@ -140,7 +140,9 @@ private:
 
 class Box : public MeshObject {
 public:
-    Box(Scene& scene, QString name, QVector3D size) : MeshObject(scene, ObjectKind::Box, std::move(name)), m_size(size) {}
+    Box(Scene& scene, QString name, QVector3D size) : MeshObject(scene, ObjectKind::Box, std::move(name)), m_size(size)
+    {
+    }
     const QVector3D& size() const { return m_size; }
 
     // One bit per side, in the box's own frame; a hidden side is not drawn (whoever declared the scene
@@ -162,7 +164,9 @@ private:
 // Lies in its local XY plane, its visible side facing its own -Z.
 class Plane : public MeshObject {
 public:
-    Plane(Scene& scene, QString name, QSizeF size) : MeshObject(scene, ObjectKind::Plane, std::move(name)), m_size(size) {}
+    Plane(Scene& scene, QString name, QSizeF size) : MeshObject(scene, ObjectKind::Plane, std::move(name)), m_size(size)
+    {
+    }
     const QSizeF& size() const { return m_size; }
 
 private:

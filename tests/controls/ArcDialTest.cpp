@@ -41,11 +41,19 @@ TEST(ArcDialAngle, CountsDegreesCounterClockwiseFromTheRight)
 {
     const QPointF centre(20, 20);
     const std::pair<QPointF, float> rows[] = {
-        {{30, 20}, 0},   {{20, 10}, 90},   {{20, 30}, -90}, {{30, 10}, 45},
-        {{10, 10}, 135}, {{10, 30}, -135}, {{30, 30}, -45},
+        {{30, 20}, 0},
+        {{20, 10}, 90},
+        {{20, 30}, -90},
+        {{30, 10}, 45},
+        {{10, 10}, 135},
+        {{10, 30}, -135},
+        {{30, 30}, -45},
         {{20 + 10 * std::sqrt(3.0), 10}, 30}, // tan 30° = 10 / (10√3)
         // Straight left is the lower end of [-180, 180), never 180; just off it, atan(0.001 / 10) is 0.00573°.
-        {{10, 20}, -180}, {{0, 20}, -180}, {{10, 19.999}, 179.99427f}, {{10, 20.001}, -179.99427f},
+        {{10, 20}, -180},
+        {{0, 20}, -180},
+        {{10, 19.999}, 179.99427f},
+        {{10, 20.001}, -179.99427f},
     };
     for (const auto& [pointer, degrees] : rows)
         EXPECT_NEAR(ArcDial::angleOf(centre, pointer), degrees, 1e-4) << pointer.x() << ", " << pointer.y();
@@ -65,8 +73,8 @@ TEST_F(ArcDialTest, PressSetsTheAngleAndDraggingFollowsIt)
 
     // Once released, the pointer no longer turns it (with tracking on, moves arrive without a button).
     dial.setMouseTracking(true);
-    QMouseEvent move(QEvent::MouseMove, QPointF(38, 20), dial.mapToGlobal(QPointF(38, 20)), Qt::NoButton,
-                     Qt::NoButton, Qt::NoModifier);
+    QMouseEvent move(QEvent::MouseMove, QPointF(38, 20), dial.mapToGlobal(QPointF(38, 20)), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
     QApplication::sendEvent(&dial, &move);
     EXPECT_EQ(dial.value(), -90);
 }

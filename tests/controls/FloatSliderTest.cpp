@@ -96,9 +96,8 @@ TEST_F(FloatSliderStep, SignalsOnlyWhenTheStoredValueChanges)
 TEST_F(FloatSliderStep, KeysAndWheelStepAndPassOnWhatTheyCannotUse)
 {
     const std::pair<Qt::Key, double> presses[] = {
-        {Qt::Key_Right, 1.7},    {Qt::Key_Up, 1.8},     {Qt::Key_Left, 1.7},   {Qt::Key_Down, 1.6},
-        {Qt::Key_PageDown, 0.6}, {Qt::Key_PageUp, 1.6}, {Qt::Key_PageUp, 2.0}, {Qt::Key_Home, 0.1},
-        {Qt::Key_End, 2.0},
+        {Qt::Key_Right, 1.7},  {Qt::Key_Up, 1.8},     {Qt::Key_Left, 1.7}, {Qt::Key_Down, 1.6}, {Qt::Key_PageDown, 0.6},
+        {Qt::Key_PageUp, 1.6}, {Qt::Key_PageUp, 2.0}, {Qt::Key_Home, 0.1}, {Qt::Key_End, 2.0},
     };
     for (const auto& [key, expected] : presses) {
         EXPECT_TRUE(keyAccepted(&slider, key));
@@ -160,8 +159,8 @@ TEST_F(FloatSliderMouse, DraggingTheHandleReportsEveryChange)
 
     // Moving after the release changes nothing (with tracking on, moves arrive without a button).
     slider.setMouseTracking(true);
-    accepted(&slider, QMouseEvent(QEvent::MouseMove, QPointF(20, 10), slider.mapToGlobal(QPointF(20, 10)),
-                                  Qt::NoButton, Qt::NoButton, Qt::NoModifier));
+    accepted(&slider, QMouseEvent(QEvent::MouseMove, QPointF(20, 10), slider.mapToGlobal(QPointF(20, 10)), Qt::NoButton,
+                                  Qt::NoButton, Qt::NoModifier));
     EXPECT_EQ(spy.count(), 4);
 }
 
@@ -197,8 +196,8 @@ TEST_F(FloatSliderMouse, OtherButtonsAndADisabledSliderChangeNothing)
 TEST(GreyRamp, ColumnGreysRunFromBlackToWhite)
 {
     // Hand-computed column / width × 255; std::lround takes 127.5 up to 128.
-    const int columns[][3] = {{0, 100, 0},   {25, 100, 64}, {50, 100, 128}, {99, 100, 252},
-                              {100, 100, 255}, {1, 7, 36},  {3, 7, 109},    {6, 7, 219}};
+    const int columns[][3] = {{0, 100, 0},     {25, 100, 64}, {50, 100, 128}, {99, 100, 252},
+                              {100, 100, 255}, {1, 7, 36},    {3, 7, 109},    {6, 7, 219}};
     for (const auto& [column, width, grey] : columns)
         EXPECT_EQ(GreyRampSlider::greyOfColumn(column, width), grey) << column << " of " << width;
 

@@ -29,8 +29,8 @@ TEST_F(SolvedScene, RootPivotsAndTags)
     EXPECT_EQ(scene.components().front(), &root);
 
     const std::pair<const char*, QVector3D> pivots[] = {{"GreenPivot", {-3, 0, 0}}, {"OrangePivot", {0, 0, 3}},
-                                                         {"WhitePivot", {0, -3, 0}}, {"YellowPivot", {0, 3, 0}},
-                                                         {"RedPivot", {0, 0, -3}},   {"BluePivot", {3, 0, 0}}};
+                                                        {"WhitePivot", {0, -3, 0}}, {"YellowPivot", {0, 3, 0}},
+                                                        {"RedPivot", {0, 0, -3}},   {"BluePivot", {3, 0, 0}}};
     for (const auto& [name, position] : pivots) {
         auto& pivot = scene.get<platform::Box>(name);
         EXPECT_EQ(pivot.tag(), 1) << name;
@@ -75,7 +75,8 @@ TEST_F(SolvedScene, EachTurnAnimationDrivesItsOwnPivotAboutItsAxisAndNothingElse
             QVector3D expected = before[other.pivot];
             if (other.pivot == row.pivot)
                 expected[row.axis] = 90;
-            EXPECT_EQ(scene.get<platform::Box>(other.pivot).rotationAngle(), expected) << row.animation << " " << other.pivot;
+            EXPECT_EQ(scene.get<platform::Box>(other.pivot).rotationAngle(), expected)
+                << row.animation << " " << other.pivot;
         }
     }
 }

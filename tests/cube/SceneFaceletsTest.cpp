@@ -16,8 +16,7 @@ using testkit::ReferenceCube;
 
 namespace {
 
-struct NoHost : engine::TurnHost
-{
+struct NoHost : engine::TurnHost {
     void setCommandEnabled(bool) override {}
     bool mvtAuto() const override { return false; }
 };

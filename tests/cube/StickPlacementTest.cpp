@@ -104,7 +104,9 @@ class Remapping : public Sticker,
 TEST_P(Remapping, MatchesTheRotatedOutwardDirectionAndFourTimesIsHome)
 {
     const auto [axis, direction] = GetParam();
-    void (*plan)(platform::SceneObject&, std::int8_t) = axis == 0 ? cube::TurnXPlan : axis == 1 ? cube::TurnYPlan : cube::TurnZPlan;
+    void (*plan)(platform::SceneObject&, std::int8_t) = axis == 0   ? cube::TurnXPlan
+                                                        : axis == 1 ? cube::TurnYPlan
+                                                                    : cube::TurnZPlan;
     const QVector3D axes[] = {{1, 0, 0}, {0, 1, 0}, {0, 0, 1}};
     const QQuaternion turn = QQuaternion::fromAxisAndAngle(axes[axis], float(direction));
     for (int i = 0; i < cube::kStickPositionCount; ++i) {
@@ -125,7 +127,8 @@ TEST_P(Remapping, MatchesTheRotatedOutwardDirectionAndFourTimesIsHome)
 }
 
 INSTANTIATE_TEST_SUITE_P(AllAxes, Remapping,
-                         ::testing::Combine(::testing::Values(0, 1, 2), ::testing::Values(std::int8_t(90), std::int8_t(-90))));
+                         ::testing::Combine(::testing::Values(0, 1, 2),
+                                            ::testing::Values(std::int8_t(90), std::int8_t(-90))));
 
 TEST_F(Sticker, EachChildIsClassifiedOnceBeforeItMoves)
 {

@@ -1,6 +1,6 @@
 // Animated face turns checked against the independent reference model.
-#include "cube/StartPosition.h"
 #include "engine/FaceTurns.h"
+#include "cube/StartPosition.h"
 
 #include "support/ManualClock.h"
 #include "support/ReferenceCube.h"
@@ -175,12 +175,19 @@ TEST_P(EveryCurve, TurnEndsExactlyOnTheQuarterTurn)
     });
     turns.Rotate('W');
     EXPECT_EQ(pivot.rotationAngle().y(), 90.0f);
-    EXPECT_TRUE(testkit::compareWithModel(cube, [] { ReferenceCube m; m.play("W"); return m; }()).empty());
+    EXPECT_TRUE(testkit::compareWithModel(cube,
+                                          [] {
+                                              ReferenceCube m;
+                                              m.play("W");
+                                              return m;
+                                          }())
+                    .empty());
     if (curve == platform::Interpolation::Back || curve == platform::Interpolation::Elastic)
         EXPECT_GT(highest, 90.5f) << "swings past the quarter turn";
     else
         EXPECT_LE(highest, 90.0f);
-    EXPECT_GE(lowest, curve == platform::Interpolation::Back || curve == platform::Interpolation::Elastic ? -45.0f : 0.0f);
+    EXPECT_GE(lowest,
+              curve == platform::Interpolation::Back || curve == platform::Interpolation::Elastic ? -45.0f : 0.0f);
 }
 
 INSTANTIATE_TEST_SUITE_P(AllCurves, EveryCurve, ::testing::Range(0, platform::kInterpolationCount));
@@ -191,11 +198,11 @@ TEST_F(FaceTurns, MovesRequestedDuringATurnAreQueuedAndPlayedInOrder)
     std::string requested = "RRRRbwGyoOR";
     int fed = 0;
     // Requests arrive from inside the running turn's wait, as key handlers do.
-    auto feeder = QObject::connect(&platform::AnimationDriver::shared(), &platform::AnimationDriver::stepped, &scene,
-                                   [&] {
-                                       if (fed < int(requested.size()) && turns.isTurning())
-                                           turns.Rotate(requested[fed++]);
-                                   });
+    auto feeder =
+        QObject::connect(&platform::AnimationDriver::shared(), &platform::AnimationDriver::stepped, &scene, [&] {
+            if (fed < int(requested.size()) && turns.isTurning())
+                turns.Rotate(requested[fed++]);
+        });
     turns.Rotate('W');
     QObject::disconnect(feeder);
     model.play("W" + requested);
@@ -232,13 +239,13 @@ TEST_F(FaceTurns, WhileAPatternPlaysRequestsFromInsideATurnAreDropped)
 {
     host.auto_ = true;
     bool offered = false;
-    auto feeder = QObject::connect(&platform::AnimationDriver::shared(), &platform::AnimationDriver::stepped, &scene,
-                                   [&] {
-                                       if (!offered && turns.isTurning()) {
-                                           offered = true;
-                                           turns.Rotate('B');
-                                       }
-                                   });
+    auto feeder =
+        QObject::connect(&platform::AnimationDriver::shared(), &platform::AnimationDriver::stepped, &scene, [&] {
+            if (!offered && turns.isTurning()) {
+                offered = true;
+                turns.Rotate('B');
+            }
+        });
     turns.Rotate('W');
     QObject::disconnect(feeder);
     host.auto_ = false;
@@ -260,8 +267,8 @@ TEST_F(FaceTurns, TheStartPositionUndoesAnyTurns)
     EXPECT_EQ(testkit::compareWithModel(cube, ReferenceCube()), "");
     EXPECT_EQ(testkit::checkAtRest(cube), "");
     // Exactly as declared, not merely close: home positions and the exact placements.
-    const std::map<std::string, QVector3D> homes = {{"CC1", {-3, -3, -3}}, {"CC7", {3, 3, 3}}, {"CA3", {3, 0, -3}},
-                                                    {"CA12", {0, 3, 3}}};
+    const std::map<std::string, QVector3D> homes = {
+        {"CC1", {-3, -3, -3}}, {"CC7", {3, 3, 3}}, {"CA3", {3, 0, -3}}, {"CA12", {0, 3, 3}}};
     for (const auto& [name, home] : homes)
         EXPECT_EQ(piece(name.c_str()).position(), home) << name;
     EXPECT_EQ(sticker("PLCA3B").position(), QVector3D(1.51f, 0, 0));
@@ -275,13 +282,13 @@ TEST_F(FaceTurns, TheQueueIsBounded)
     useEveryTurnDuration(0.1f);
     const std::string alphabet = "rRgGwWoObByY";
     std::string offered;
-    auto feeder = QObject::connect(&platform::AnimationDriver::shared(), &platform::AnimationDriver::stepped, &scene,
-                                   [&] {
-                                       while (offered.size() < 200 && turns.isTurning()) {
-                                           offered += alphabet[offered.size() * 7 % alphabet.size()];
-                                           turns.Rotate(offered.back());
-                                       }
-                                   });
+    auto feeder =
+        QObject::connect(&platform::AnimationDriver::shared(), &platform::AnimationDriver::stepped, &scene, [&] {
+            while (offered.size() < 200 && turns.isTurning()) {
+                offered += alphabet[offered.size() * 7 % alphabet.size()];
+                turns.Rotate(offered.back());
+            }
+        });
     turns.Rotate('R');
     QObject::disconnect(feeder);
     ASSERT_EQ(offered.size(), 200u);

@@ -73,15 +73,13 @@ protected:
 
 TEST(PatternTables, TheTwelvePatternsAndTheirListItems)
 {
-    const char* const items[] = {"Damier (12)", "Barre (12)",   "2 Cubes (20)", "3 Cubes (20)",
-                                 "Carré (8)",   "Damier coloré (21)", "Plus (22)", "Bande (25)",
-                                 "Diagonale (12)", "Angle (18)", "L (16)",       "Tetris (16)"};
-    const char* const strings[] = {"OORRWWYYGGBB",          "RRGGOORRGGor",
-                                   "WWGGRRwOOYBrBrBryOOw",  "GGyRRyowoRByWBOGGOWW",
-                                   "gBrOYwgB",              "OORRWWYYGGBBgBrOYwgFB",
-                                   "RGGBBRROOWWGGBBRROOYYr", "rGGRRbyRRWRRBBRRYRRwbRRGG",
-                                   "GBROGBROGBRO",          "WGGRbGoRRBgYWWrGGw",
-                                   "OBBYRbGyoRyWgRRw",      "GBROGBROGBROWWYY"};
+    const char* const items[] = {"Damier (12)",    "Barre (12)",         "2 Cubes (20)", "3 Cubes (20)",
+                                 "Carré (8)",      "Damier coloré (21)", "Plus (22)",    "Bande (25)",
+                                 "Diagonale (12)", "Angle (18)",         "L (16)",       "Tetris (16)"};
+    const char* const strings[] = {
+        "OORRWWYYGGBB", "RRGGOORRGGor",          "WWGGRRwOOYBrBrBryOOw",   "GGyRRyowoRByWBOGGOWW",
+        "gBrOYwgB",     "OORRWWYYGGBBgBrOYwgFB", "RGGBBRROOWWGGBBRROOYYr", "rGGRRbyRRWRRBBRRYRRwbRRGG",
+        "GBROGBROGBRO", "WGGRbGoRRBgYWWrGGw",    "OBBYRbGyoRyWgRRw",       "GBROGBROGBROWWYY"};
     for (int i = 0; i < engine::kPatternCount; ++i) {
         EXPECT_EQ(engine::patternItemText(i), QString::fromUtf8(items[i]));
         EXPECT_STREQ(engine::FUN_VALUES[std::size_t(i)], strings[i]);
@@ -119,14 +117,14 @@ TEST_F(Patterns, ARequestResetsTheCubeFirstAndRunsFromTheEventLoop)
 TEST_F(Patterns, ARequestWaitsForTheRunningTurnAndItsQueue)
 {
     bool requested = false;
-    auto during = QObject::connect(&platform::AnimationDriver::shared(), &platform::AnimationDriver::stepped, &scene,
-                                   [&] {
-                                       if (!requested && turns.isTurning()) {
-                                           requested = true;
-                                           turns.Rotate('G'); // queued behind the running turn
-                                           player.request(8);
-                                       }
-                                   });
+    auto during =
+        QObject::connect(&platform::AnimationDriver::shared(), &platform::AnimationDriver::stepped, &scene, [&] {
+            if (!requested && turns.isTurning()) {
+                requested = true;
+                turns.Rotate('G'); // queued behind the running turn
+                player.request(8);
+            }
+        });
     turns.Rotate('W');
     QObject::disconnect(during);
     ASSERT_TRUE(testkit::pumpUntil([&] { return !player.hasPendingRequest() && !player.isPlaying(); }));

@@ -33,7 +33,7 @@ TEST(NormaliseAngle, EdgesOfTheRange)
     EXPECT_DOUBLE_EQ(normaliseAngle(540), 180);
     EXPECT_DOUBLE_EQ(normaliseAngle(-540), -180);
     EXPECT_DOUBLE_EQ(normaliseAngle(360), 0);
-    EXPECT_DOUBLE_EQ(normaliseAngle(270), 270);  // not folded to -90: the range is [-180, 360)
+    EXPECT_DOUBLE_EQ(normaliseAngle(270), 270); // not folded to -90: the range is [-180, 360)
     EXPECT_DOUBLE_EQ(normaliseAngle(-200), 160);
     EXPECT_DOUBLE_EQ(normaliseAngle(-270), 90);
     EXPECT_DOUBLE_EQ(normaliseAngle(725), 5);
@@ -92,7 +92,8 @@ TEST_F(AngleRule, TheResultDependsOnTheSequence)
     object.setRotationAngleY(90);
     const QQuaternion xy = object.orientation();
     // Own axes: X first then Y about the turned Y axis.
-    EXPECT_TRUE(sameRotation(xy, QQuaternion::fromAxisAndAngle(1, 0, 0, 90) * QQuaternion::fromAxisAndAngle(0, 1, 0, 90)));
+    EXPECT_TRUE(
+        sameRotation(xy, QQuaternion::fromAxisAndAngle(1, 0, 0, 90) * QQuaternion::fromAxisAndAngle(0, 1, 0, 90)));
 
     Dummy& other = scene.add<Dummy>(nullptr, "other");
     other.setRotationAngleY(90);

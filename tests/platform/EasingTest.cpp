@@ -20,68 +20,102 @@ double penner(Interpolation i, AnimationType m, double t)
     case Interpolation::Linear:
         return t;
     case Interpolation::Quadratic:
-        if (in) return t * t;
-        if (out) return -t * (t - 2);
+        if (in)
+            return t * t;
+        if (out)
+            return -t * (t - 2);
         t *= 2;
-        if (t < 1) return 0.5 * t * t;
+        if (t < 1)
+            return 0.5 * t * t;
         t -= 1;
         return -0.5 * (t * (t - 2) - 1);
     case Interpolation::Cubic:
-        if (in) return t * t * t;
-        if (out) { t -= 1; return t * t * t + 1; }
+        if (in)
+            return t * t * t;
+        if (out) {
+            t -= 1;
+            return t * t * t + 1;
+        }
         t *= 2;
-        if (t < 1) return 0.5 * t * t * t;
+        if (t < 1)
+            return 0.5 * t * t * t;
         t -= 2;
         return 0.5 * (t * t * t + 2);
     case Interpolation::Quartic:
-        if (in) return t * t * t * t;
-        if (out) { t -= 1; return -(t * t * t * t - 1); }
+        if (in)
+            return t * t * t * t;
+        if (out) {
+            t -= 1;
+            return -(t * t * t * t - 1);
+        }
         t *= 2;
-        if (t < 1) return 0.5 * t * t * t * t;
+        if (t < 1)
+            return 0.5 * t * t * t * t;
         t -= 2;
         return -0.5 * (t * t * t * t - 2);
     case Interpolation::Quintic:
-        if (in) return t * t * t * t * t;
-        if (out) { t -= 1; return t * t * t * t * t + 1; }
+        if (in)
+            return t * t * t * t * t;
+        if (out) {
+            t -= 1;
+            return t * t * t * t * t + 1;
+        }
         t *= 2;
-        if (t < 1) return 0.5 * t * t * t * t * t;
+        if (t < 1)
+            return 0.5 * t * t * t * t * t;
         t -= 2;
         return 0.5 * (t * t * t * t * t + 2);
     case Interpolation::Sinusoidal:
-        if (in) return -std::cos(t * pi / 2) + 1;
-        if (out) return std::sin(t * pi / 2);
+        if (in)
+            return -std::cos(t * pi / 2) + 1;
+        if (out)
+            return std::sin(t * pi / 2);
         return -0.5 * (std::cos(pi * t) - 1);
     case Interpolation::Exponential:
-        if (in) return t == 0 ? 0 : std::pow(2, 10 * (t - 1));
-        if (out) return t == 1 ? 1 : -std::pow(2, -10 * t) + 1;
-        if (t == 0) return 0;
-        if (t == 1) return 1;
+        if (in)
+            return t == 0 ? 0 : std::pow(2, 10 * (t - 1));
+        if (out)
+            return t == 1 ? 1 : -std::pow(2, -10 * t) + 1;
+        if (t == 0)
+            return 0;
+        if (t == 1)
+            return 1;
         t *= 2;
-        if (t < 1) return 0.5 * std::pow(2, 10 * (t - 1));
+        if (t < 1)
+            return 0.5 * std::pow(2, 10 * (t - 1));
         t -= 1;
         return 0.5 * (-std::pow(2, -10 * t) + 2);
     case Interpolation::Circular:
-        if (in) return -(std::sqrt(1 - t * t) - 1);
-        if (out) { t -= 1; return std::sqrt(1 - t * t); }
+        if (in)
+            return -(std::sqrt(1 - t * t) - 1);
+        if (out) {
+            t -= 1;
+            return std::sqrt(1 - t * t);
+        }
         t *= 2;
-        if (t < 1) return -0.5 * (std::sqrt(1 - t * t) - 1);
+        if (t < 1)
+            return -0.5 * (std::sqrt(1 - t * t) - 1);
         t -= 2;
         return 0.5 * (std::sqrt(1 - t * t) + 1);
     case Interpolation::Elastic: {
-        if (t == 0) return 0;
+        if (t == 0)
+            return 0;
         if (in) {
-            if (t == 1) return 1;
+            if (t == 1)
+                return 1;
             const double p = 0.3, s = p / 4;
             t -= 1;
             return -(std::pow(2, 10 * t) * std::sin((t - s) * 2 * pi / p));
         }
         if (out) {
-            if (t == 1) return 1;
+            if (t == 1)
+                return 1;
             const double p = 0.3, s = p / 4;
             return std::pow(2, -10 * t) * std::sin((t - s) * 2 * pi / p) + 1;
         }
         t *= 2;
-        if (t == 2) return 1;
+        if (t == 2)
+            return 1;
         const double p = 0.3 * 1.5, s = p / 4;
         if (t < 1) {
             t -= 1;
@@ -92,25 +126,40 @@ double penner(Interpolation i, AnimationType m, double t)
     }
     case Interpolation::Back: {
         double s = 1.70158;
-        if (in) return t * t * ((s + 1) * t - s);
-        if (out) { t -= 1; return t * t * ((s + 1) * t + s) + 1; }
+        if (in)
+            return t * t * ((s + 1) * t - s);
+        if (out) {
+            t -= 1;
+            return t * t * ((s + 1) * t + s) + 1;
+        }
         s *= 1.525;
         t *= 2;
-        if (t < 1) return 0.5 * (t * t * ((s + 1) * t - s));
+        if (t < 1)
+            return 0.5 * (t * t * ((s + 1) * t - s));
         t -= 2;
         return 0.5 * (t * t * ((s + 1) * t + s) + 2);
     }
     case Interpolation::Bounce: {
         auto bounceOut = [](double u) {
-            if (u < 1 / 2.75) return 7.5625 * u * u;
-            if (u < 2 / 2.75) { u -= 1.5 / 2.75; return 7.5625 * u * u + 0.75; }
-            if (u < 2.5 / 2.75) { u -= 2.25 / 2.75; return 7.5625 * u * u + 0.9375; }
+            if (u < 1 / 2.75)
+                return 7.5625 * u * u;
+            if (u < 2 / 2.75) {
+                u -= 1.5 / 2.75;
+                return 7.5625 * u * u + 0.75;
+            }
+            if (u < 2.5 / 2.75) {
+                u -= 2.25 / 2.75;
+                return 7.5625 * u * u + 0.9375;
+            }
             u -= 2.625 / 2.75;
             return 7.5625 * u * u + 0.984375;
         };
-        if (out) return bounceOut(t);
-        if (in) return 1 - bounceOut(1 - t);
-        if (t < 0.5) return (1 - bounceOut(1 - 2 * t)) * 0.5;
+        if (out)
+            return bounceOut(t);
+        if (in)
+            return 1 - bounceOut(1 - t);
+        if (t < 0.5)
+            return (1 - bounceOut(1 - 2 * t)) * 0.5;
         return bounceOut(2 * t - 1) * 0.5 + 0.5;
     }
     }

@@ -2,6 +2,8 @@
 
 #include "app/Misc.h"
 #include "cube/StartPosition.h"
+#include "panel/AnimationSettings.h"
+#include "panel/CommandRect.h"
 #include "platform/controls/ArcDial.h"
 #include "platform/controls/ChoiceList.h"
 #include "platform/controls/FloatSlider.h"
@@ -11,8 +13,6 @@
 #include "platform/controls/StyledButton.h"
 #include "platform/controls/WrappingButton.h"
 #include "platform/gl/Viewport3D.h"
-#include "panel/AnimationSettings.h"
-#include "panel/CommandRect.h"
 
 #include "support/ManualClock.h"
 #include "support/SceneReading.h"
@@ -35,10 +35,10 @@ namespace velmar::soak {
 namespace {
 
 constexpr const char* kActNames[kActCount] = {
-    "Type",      "KeyBurst",   "ControlKey", "ViewPress",   "ViewMove",  "ViewRelease",   "DragSticker", "DragBackground",
-    "ColourButton", "DialClick", "DialDrag", "CheckBox",    "SliderClick", "SliderDrag", "SliderKey",   "ListPick",
-    "ListKey",   "ListWheel",  "Radio",      "StartPosition", "Link",    "Resize",        "Focus",       "PuzzleKey",
-    "PuzzleMenu", "InTurn", "InPattern", "Wait",
+    "Type",           "KeyBurst",     "ControlKey", "ViewPress",  "ViewMove", "ViewRelease",   "DragSticker",
+    "DragBackground", "ColourButton", "DialClick",  "DialDrag",   "CheckBox", "SliderClick",   "SliderDrag",
+    "SliderKey",      "ListPick",     "ListKey",    "ListWheel",  "Radio",    "StartPosition", "Link",
+    "Resize",         "Focus",        "PuzzleKey",  "PuzzleMenu", "InTurn",   "InPattern",     "Wait",
 };
 
 // How often each act comes, out of the sum.
@@ -51,22 +51,23 @@ constexpr int kWeights[kActCount] = {
 };
 
 const char kTyped[] = "rRgGwWoObByYxXaDzq0195 -";
-const int kControlKeys[] = {Qt::Key_Tab,  Qt::Key_Backtab, Qt::Key_Left,   Qt::Key_Right,    Qt::Key_Up,
-                            Qt::Key_Down, Qt::Key_Space,   Qt::Key_Return, Qt::Key_Escape,   Qt::Key_Home,
+const int kControlKeys[] = {Qt::Key_Tab,  Qt::Key_Backtab, Qt::Key_Left,     Qt::Key_Right,     Qt::Key_Up,
+                            Qt::Key_Down, Qt::Key_Space,   Qt::Key_Return,   Qt::Key_Escape,    Qt::Key_Home,
                             Qt::Key_End,  Qt::Key_PageUp,  Qt::Key_PageDown, Qt::Key_Backspace, Qt::Key_F4};
 const char* const kSliders[] = {"TbSpeedRotation", "TbSize", "tbSpeedAnim", "BwTbLight"};
 const char* const kDials[] = {"ArcDialX", "ArcDialY", "ArcDialZ"};
 const char* const kBoxes[] = {"CbRotateX", "CbRotateY", "CbRotateZ"};
 const char* const kLists[] = {"cbFun", "CbAnimation"};
 const char* const kRadios[] = {"RbAmbiance", "RbSpotLight"};
-const char* const kFocusable[] = {"ArcDialX", "TbSpeedRotation", "BtnRedLeft", "BtnYellowRight", "cbFun",
-                                  "TbSize",   "BtnStart",        "CbAnimation", "tbSpeedAnim",  "LbInfoLink",
-                                  "RbAmbiance", "BwTbLight"};
+const char* const kFocusable[] = {"ArcDialX",    "TbSpeedRotation", "BtnRedLeft", "BtnYellowRight",
+                                  "cbFun",       "TbSize",          "BtnStart",   "CbAnimation",
+                                  "tbSpeedAnim", "LbInfoLink",      "RbAmbiance", "BwTbLight"};
 // Undo thrice as often as the others, so that histories are also walked back a long way.
 const std::pair<int, Qt::KeyboardModifiers> kPuzzleKeys[] = {
-    {Qt::Key_Z, Qt::ControlModifier}, {Qt::Key_Z, Qt::ControlModifier}, {Qt::Key_Z, Qt::ControlModifier},
-    {Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier}, {Qt::Key_Y, Qt::ControlModifier},
-    {Qt::Key_N, Qt::ControlModifier}, {Qt::Key_L, Qt::ControlModifier}, {Qt::Key_F1, Qt::NoModifier},
+    {Qt::Key_Z, Qt::ControlModifier}, {Qt::Key_Z, Qt::ControlModifier},
+    {Qt::Key_Z, Qt::ControlModifier}, {Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier},
+    {Qt::Key_Y, Qt::ControlModifier}, {Qt::Key_N, Qt::ControlModifier},
+    {Qt::Key_L, Qt::ControlModifier}, {Qt::Key_F1, Qt::NoModifier},
     {Qt::Key_F10, Qt::ShiftModifier}, {Qt::Key_Menu, Qt::NoModifier}};
 const Qt::MouseButton kButtons[] = {Qt::LeftButton, Qt::LeftButton, Qt::RightButton, Qt::MiddleButton};
 
@@ -390,8 +391,8 @@ void Soak::apply(const Action& action)
     case Act::ListKey: {
         QWidget* list = control(pick(kLists, a));
         list->setFocus();
-        const int keys[] = {Qt::Key_Up, Qt::Key_Down, Qt::Key_Home, Qt::Key_End, Qt::Key_PageDown, Qt::Key_D,
-                            Qt::Key_X, Qt::Key_F4, Qt::Key_Escape};
+        const int keys[] = {Qt::Key_Up, Qt::Key_Down, Qt::Key_Home, Qt::Key_End,   Qt::Key_PageDown,
+                            Qt::Key_D,  Qt::Key_X,    Qt::Key_F4,   Qt::Key_Escape};
         QTest::keyClick(keyTarget(), Qt::Key(pick(keys, b)));
         return;
     }
@@ -461,20 +462,21 @@ void Soak::apply(const Action& action)
         const int wanted = 1 + b % 4;
         int steps = 0;
         bool done = false;
-        const auto during = QObject::connect(&platform::AnimationDriver::shared(), &platform::AnimationDriver::stepped,
-                                             &m_window, [&] {
-                                                 if (done || !m_window.Turns.isTurning() || ++steps < wanted)
-                                                     return;
-                                                 done = true;
-                                                 apply(nested);
-                                             });
+        const auto during =
+            QObject::connect(&platform::AnimationDriver::shared(), &platform::AnimationDriver::stepped, &m_window, [&] {
+                if (done || !m_window.Turns.isTurning() || ++steps < wanted)
+                    return;
+                done = true;
+                apply(nested);
+            });
         if (action.act == Act::InTurn) {
             const QChar letter = QChar::fromLatin1("rRgGwWoObByY"[a % 12]);
             key(keyTarget(), letter.toUpper().unicode(), QString(letter));
         } else {
             m_window.Panel.cbFun->setItemIndex(a % 12);
-            testkit::pumpUntil([&] { return done || (!m_window.Patterns.hasPendingRequest() && !m_window.Patterns.isPlaying()); },
-                               4000);
+            testkit::pumpUntil(
+                [&] { return done || (!m_window.Patterns.hasPendingRequest() && !m_window.Patterns.isPlaying()); },
+                4000);
         }
         QObject::disconnect(during);
         return;
@@ -563,7 +565,8 @@ std::vector<Action> shrink(std::vector<Action> failing)
         bool removed = false;
         for (std::size_t start = 0; start < failing.size();) {
             std::vector<Action> without(failing.begin(), failing.begin() + long(start));
-            without.insert(without.end(), failing.begin() + long(std::min(failing.size(), start + chunk)), failing.end());
+            without.insert(without.end(), failing.begin() + long(std::min(failing.size(), start + chunk)),
+                           failing.end());
             const Outcome outcome = replay(without);
             if (outcome.failedAt >= 0) {
                 // Everything after the failure is not needed either.

@@ -17,10 +17,10 @@
 namespace velmar::soak {
 
 enum class Act : std::uint8_t {
-    Type,           // a typed character: a move letter, another letter or a digit
-    KeyBurst,       // a held-down key: several presses, the later ones auto-repeated
-    ControlKey,     // Tab, Shift+Tab, the arrows, Space, Enter, Escape, Home, End, Page Up and Down
-    ViewPress,      // a press, move or release on a sticker, a piece or the background, any button
+    Type,       // a typed character: a move letter, another letter or a digit
+    KeyBurst,   // a held-down key: several presses, the later ones auto-repeated
+    ControlKey, // Tab, Shift+Tab, the arrows, Space, Enter, Escape, Home, End, Page Up and Down
+    ViewPress,  // a press, move or release on a sticker, a piece or the background, any button
     ViewMove,
     ViewRelease,
     DragSticker,    // press on a sticker, move along it, release
@@ -32,18 +32,18 @@ enum class Act : std::uint8_t {
     SliderClick,
     SliderDrag,
     SliderKey,
-    ListPick,       // open a list and click an item
-    ListKey,        // the keyboard on a focused list
+    ListPick, // open a list and click an item
+    ListKey,  // the keyboard on a focused list
     ListWheel,
     Radio,
-    StartPosition,  // the box answered Oui, Non, Escape or closed
+    StartPosition, // the box answered Oui, Non, Escape or closed
     Link,
-    Resize,         // from the smallest window up to the whole screen
+    Resize, // from the smallest window up to the whole screen
     Focus,
-    PuzzleKey, // Ctrl+Z, Ctrl+Shift+Z, Ctrl+Y, Ctrl+N, Ctrl+L, F1, Shift+F10, the Menu key
+    PuzzleKey,  // Ctrl+Z, Ctrl+Shift+Z, Ctrl+Y, Ctrl+N, Ctrl+L, F1, Shift+F10, the Menu key
     PuzzleMenu, // a right click on the view, still or moving, then an entry of the menu or none
-    InTurn,    // a turn, and another action from inside it, a few animation steps in
-    InPattern, // a pattern, and another action from inside one of its turns
+    InTurn,     // a turn, and another action from inside it, a few animation steps in
+    InPattern,  // a pattern, and another action from inside one of its turns
     Wait,
 };
 inline constexpr int kActCount = int(Act::Wait) + 1;

@@ -18,12 +18,12 @@
 
 #include <atomic>
 #include <chrono>
-#include <mutex>
-#include <thread>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
+#include <mutex>
 #include <string>
+#include <thread>
 
 #include <malloc.h>
 #ifdef __SANITIZE_ADDRESS__
@@ -153,8 +153,8 @@ bool soakOneWindow(unsigned seed, long count, std::array<long, soak::kActCount>&
         ++g_trace.progress;
         const std::string problem = soak.settleAndCheck();
         if (!problem.empty()) {
-            std::printf("soak: FAILED with seed %u after action %ld (%s): %s\n", seed, i, soak::toString(done.back()).c_str(),
-                        problem.c_str());
+            std::printf("soak: FAILED with seed %u after action %ld (%s): %s\n", seed, i,
+                        soak::toString(done.back()).c_str(), problem.c_str());
             std::fflush(stdout);
             const std::vector<soak::Action> shortest = soak::shrink(done);
             std::printf("soak: shortest failing list (%zu actions): %s\n", shortest.size(),
@@ -180,9 +180,9 @@ int closeRun(long seed)
     const int how = int(random() % 3);
     long done = 0;
     auto closeNow = [&] {
-        std::printf("closing %s\n", window.MvtAuto            ? "in a pattern"
-                                     : window.Turns.isTurning() ? "in a turn"
-                                                                : "between actions");
+        std::printf("closing %s\n", window.MvtAuto             ? "in a pattern"
+                                    : window.Turns.isTurning() ? "in a turn"
+                                                               : "between actions");
         std::fflush(stdout);
         window.close();
     };
@@ -198,10 +198,11 @@ int closeRun(long seed)
             auto inKey = std::make_shared<bool>(false);
             auto patternSteps = std::make_shared<int>(0);
             const int stepsIntoPattern = 1 + int(random() % 8);
-            *during = QObject::connect(&platform::AnimationDriver::shared(), &platform::AnimationDriver::stepped, &window,
-                                       [&, during, inKey, patternSteps, stepsIntoPattern] {
-                                           const bool now = how == 1 ? *inKey
-                                                                     : window.MvtAuto && ++*patternSteps >= stepsIntoPattern;
+            *during = QObject::connect(&platform::AnimationDriver::shared(), &platform::AnimationDriver::stepped,
+                                       &window, [&, during, inKey, patternSteps, stepsIntoPattern] {
+                                           const bool now = how == 1
+                                                                ? *inKey
+                                                                : window.MvtAuto && ++*patternSteps >= stepsIntoPattern;
                                            if (!now)
                                                return;
                                            QObject::disconnect(*during);

@@ -11,8 +11,7 @@ inline solver::Facelets faceletsOf(const ReferenceCube& cube)
 {
     // Per face in U R F D L B order: its outward normal, the cell of its top-left facelet, and the steps
     // to the next column and the next row.
-    struct Grid
-    {
+    struct Grid {
         IVec normal, topLeft, column, row;
     };
     static constexpr Grid grids[6] = {

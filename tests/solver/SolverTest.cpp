@@ -35,8 +35,7 @@ testkit::ReferenceCube played(const std::string& letters)
     return cube;
 }
 
-struct StickerRow
-{
+struct StickerRow {
     const char* letters;
     int facelet;
     Face expected;
@@ -103,8 +102,7 @@ TEST(SolverSolve, SolvesRandomPositionsWithinTheLengthGoals)
     EXPECT_TRUE(solver::solve(solver::solvedFacelets()).moves.empty());
 }
 
-struct ImpossibleRow
-{
+struct ImpossibleRow {
     const char* what;
     // Facelets to set: {index, face}, on a solved cube.
     std::vector<std::pair<int, Face>> stickers;

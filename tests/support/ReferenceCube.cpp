@@ -6,18 +6,30 @@ namespace {
 IVec normalOfFace(char face)
 {
     switch (face) {
-    case 'U': return {0, 1, 0};
-    case 'D': return {0, -1, 0};
-    case 'F': return {0, 0, 1};
-    case 'B': return {0, 0, -1};
-    case 'R': return {1, 0, 0};
-    case 'L': return {-1, 0, 0};
+    case 'U':
+        return {0, 1, 0};
+    case 'D':
+        return {0, -1, 0};
+    case 'F':
+        return {0, 0, 1};
+    case 'B':
+        return {0, 0, -1};
+    case 'R':
+        return {1, 0, 0};
+    case 'L':
+        return {-1, 0, 0};
     }
     return {0, 0, 0};
 }
 
-int dot(IVec a, IVec b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
-IVec cross(IVec a, IVec b) { return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x}; }
+int dot(IVec a, IVec b)
+{
+    return a.x * b.x + a.y * b.y + a.z * b.z;
+}
+IVec cross(IVec a, IVec b)
+{
+    return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
+}
 
 // Clockwise seen from outside along `axis` is -90 degrees about it (right-hand rule):
 // v' = a(a.v) - a x v.
@@ -30,11 +42,16 @@ IVec clockwise(IVec axis, IVec v)
 
 Colour startColour(IVec normal)
 {
-    if (normal.y == 1) return Colour::White;
-    if (normal.y == -1) return Colour::Yellow;
-    if (normal.z == 1) return Colour::Red;
-    if (normal.z == -1) return Colour::Orange;
-    if (normal.x == 1) return Colour::Blue;
+    if (normal.y == 1)
+        return Colour::White;
+    if (normal.y == -1)
+        return Colour::Yellow;
+    if (normal.z == 1)
+        return Colour::Red;
+    if (normal.z == -1)
+        return Colour::Orange;
+    if (normal.x == 1)
+        return Colour::Blue;
     return Colour::Green;
 }
 
@@ -69,19 +86,44 @@ void ReferenceCube::play(const std::string& letters)
 {
     for (char c : letters) {
         switch (c) {
-        case 'R': turn('F'); break;
-        case 'r': turn('F', 3); break;
-        case 'O': turn('B'); break;
-        case 'o': turn('B', 3); break;
-        case 'W': turn('U'); break;
-        case 'w': turn('U', 3); break;
-        case 'Y': turn('D'); break;
-        case 'y': turn('D', 3); break;
-        case 'G': turn('L'); break;
-        case 'g': turn('L', 3); break;
-        case 'B': turn('R'); break;
-        case 'b': turn('R', 3); break;
-        default: break;
+        case 'R':
+            turn('F');
+            break;
+        case 'r':
+            turn('F', 3);
+            break;
+        case 'O':
+            turn('B');
+            break;
+        case 'o':
+            turn('B', 3);
+            break;
+        case 'W':
+            turn('U');
+            break;
+        case 'w':
+            turn('U', 3);
+            break;
+        case 'Y':
+            turn('D');
+            break;
+        case 'y':
+            turn('D', 3);
+            break;
+        case 'G':
+            turn('L');
+            break;
+        case 'g':
+            turn('L', 3);
+            break;
+        case 'B':
+            turn('R');
+            break;
+        case 'b':
+            turn('R', 3);
+            break;
+        default:
+            break;
         }
     }
 }

@@ -10,12 +10,18 @@ namespace {
 Colour colourOfLetter(QChar letter)
 {
     switch (letter.toLatin1()) {
-    case 'R': return Colour::Red;
-    case 'O': return Colour::Orange;
-    case 'W': return Colour::White;
-    case 'J': return Colour::Yellow;
-    case 'V': return Colour::Green;
-    default: return Colour::Blue;
+    case 'R':
+        return Colour::Red;
+    case 'O':
+        return Colour::Orange;
+    case 'W':
+        return Colour::White;
+    case 'J':
+        return Colour::Yellow;
+    case 'V':
+        return Colour::Green;
+    default:
+        return Colour::Blue;
     }
 }
 

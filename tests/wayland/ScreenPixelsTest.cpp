@@ -39,8 +39,7 @@ std::optional<Colour> colourOf(QColor c)
     return std::nullopt;
 }
 
-class ScreenPixels : public testkit::ShownWindow
-{
+class ScreenPixels : public testkit::ShownWindow {
 protected:
     void SetUp() override
     {

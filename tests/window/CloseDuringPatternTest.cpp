@@ -43,7 +43,10 @@ TEST(CloseDuringPattern, EventLoopEndsAndTheCubeIsWhole)
     QTimer::singleShot(0, &window, [&] { window.Panel.cbFun->setItemIndex(7); }); // Bande (25)
     QTimer watchdog;
     watchdog.setSingleShot(true);
-    QObject::connect(&watchdog, &QTimer::timeout, [] { ADD_FAILURE() << "the event loop did not end"; QApplication::exit(1); });
+    QObject::connect(&watchdog, &QTimer::timeout, [] {
+        ADD_FAILURE() << "the event loop did not end";
+        QApplication::exit(1);
+    });
     watchdog.start(60000);
     EXPECT_EQ(QApplication::exec(), 0);
     EXPECT_TRUE(closed);

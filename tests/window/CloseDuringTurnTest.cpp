@@ -29,7 +29,10 @@ TEST(CloseDuringTurn, EventLoopEndsAndTheCubeIsWhole)
     });
     QTimer watchdog;
     watchdog.setSingleShot(true);
-    QObject::connect(&watchdog, &QTimer::timeout, [] { ADD_FAILURE() << "the event loop did not end"; QApplication::exit(1); });
+    QObject::connect(&watchdog, &QTimer::timeout, [] {
+        ADD_FAILURE() << "the event loop did not end";
+        QApplication::exit(1);
+    });
     watchdog.start(20000);
     EXPECT_EQ(QApplication::exec(), 0);
     EXPECT_TRUE(closed);
@@ -37,6 +40,7 @@ TEST(CloseDuringTurn, EventLoopEndsAndTheCubeIsWhole)
     EXPECT_EQ(window.Turns.pendingCount(), 0u);
     velmar::testkit::ReferenceCube model;
     model.play("W");
-    EXPECT_EQ(velmar::testkit::compareWithModel(window.Cube, model), "") << "the running turn lands, queued ones do not play";
+    EXPECT_EQ(velmar::testkit::compareWithModel(window.Cube, model), "")
+        << "the running turn lands, queued ones do not play";
     EXPECT_EQ(velmar::testkit::checkAtRest(window.Cube), "");
 }

@@ -21,7 +21,7 @@ using velmar::testkit::ReferenceCube;
 
 namespace {
 
-constexpr QRgb kRestFill = 0xFFEFEFEF;      // every style but the orange one, before any hover
+constexpr QRgb kRestFill = 0xFFEFEFEF;       // every style but the orange one, before any hover
 constexpr QRgb kGreenHoverStop = 0xFF1ADA1A; // BtnVert's hover-in stop colour
 constexpr int kPatience = 200000;            // passes of the event loop for the X server to report a crossing
 
@@ -58,15 +58,15 @@ protected:
         std::size_t next = 0;
         int passes = 0;
         gated.hold = true;
-        auto during = QObject::connect(&platform::AnimationDriver::shared(), &platform::AnimationDriver::stepped,
-                                       &window, [&] {
-                                           if (!window.Turns.isTurning() || !gated.hold)
-                                               return;
-                                           if (next < script.size() && script[next]())
-                                               ++next;
-                                           if (next == script.size() || ++passes > kPatience)
-                                               gated.hold = false;
-                                       });
+        auto during =
+            QObject::connect(&platform::AnimationDriver::shared(), &platform::AnimationDriver::stepped, &window, [&] {
+                if (!window.Turns.isTurning() || !gated.hold)
+                    return;
+                if (next < script.size() && script[next]())
+                    ++next;
+                if (next == script.size() || ++passes > kPatience)
+                    gated.hold = false;
+            });
         QTest::keyClick(&window, letter);
         QObject::disconnect(during);
         gated.hold = false;
@@ -112,30 +112,36 @@ TEST_F(DisabledPanel, PointerCrossingsDuringATurnLeaveNoHoverBehind)
 
 TEST_F(DisabledPanel, AccessibleWritesReachNoDisabledControl)
 {
-    auto value = [&](const char* name) { return QAccessible::queryAccessibleInterface(control(name))->valueInterface(); };
+    auto value = [&](const char* name) {
+        return QAccessible::queryAccessibleInterface(control(name))->valueInterface();
+    };
     auto action = [&](const char* name, const QString& which) {
         QAccessible::queryAccessibleInterface(control(name))->actionInterface()->doAction(which);
     };
     const QString press = QAccessibleActionInterface::pressAction();
     const QString toggle = QAccessibleActionInterface::toggleAction();
     int asked = 0;
-    window.askRestore = [&] { ++asked; return TAnswer::Yes; };
+    window.askRestore = [&] {
+        ++asked;
+        return TAnswer::Yes;
+    };
     const double sliders[] = {window.Panel.TbSpeedRotation->value(), window.Panel.TbSize->value(),
                               window.Panel.tbSpeedAnim->value(), window.Panel.BwTbLight->value()};
     const float turnSeconds = window.Cube.turns[0]->duration();
     const float cameraZ = window.Cube.Camera->position().z();
 
-    turnWith('W', {[&] {
-                  for (const char* name : {"TbSpeedRotation", "TbSize", "tbSpeedAnim", "BwTbLight", "ArcDialX", "ArcDialY"})
-                      value(name)->setCurrentValue(7.0);
-                  action("BtnBlueRight", press);
-                  action("BtnStart", press);
-                  action("CbRotateX", toggle);
-                  action("CbRotateX", press);
-                  action("RbAmbiance", press);
-                  action("cbFun", press);
-                  return true;
-              }});
+    turnWith(
+        'W', {[&] {
+            for (const char* name : {"TbSpeedRotation", "TbSize", "tbSpeedAnim", "BwTbLight", "ArcDialX", "ArcDialY"})
+                value(name)->setCurrentValue(7.0);
+            action("BtnBlueRight", press);
+            action("BtnStart", press);
+            action("CbRotateX", toggle);
+            action("CbRotateX", press);
+            action("RbAmbiance", press);
+            action("cbFun", press);
+            return true;
+        }});
     EXPECT_EQ(window.Panel.TbSpeedRotation->value(), sliders[0]);
     EXPECT_EQ(window.Panel.TbSize->value(), sliders[1]);
     EXPECT_EQ(window.Panel.tbSpeedAnim->value(), sliders[2]);

@@ -67,10 +67,11 @@ TEST_F(Keyboard, ABurstTypedDuringATurnEndsInTheModelsState)
     const std::string burst = "RRRRbWWgyyOBrwG";
     std::size_t typed = 0;
     // Keys arrive while the first turn's wait pumps the event loop.
-    auto typist = QObject::connect(&platform::AnimationDriver::shared(), &platform::AnimationDriver::stepped, &window, [&] {
-        if (typed < burst.size())
-            QTest::keyClick(&window, burst[typed++]);
-    });
+    auto typist =
+        QObject::connect(&platform::AnimationDriver::shared(), &platform::AnimationDriver::stepped, &window, [&] {
+            if (typed < burst.size())
+                QTest::keyClick(&window, burst[typed++]);
+        });
     QTest::keyClick(&window, 'W');
     QObject::disconnect(typist);
     EXPECT_EQ(typed, burst.size());

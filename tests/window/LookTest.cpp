@@ -56,12 +56,12 @@ TEST_F(Look, MiddleOfATurn)
 {
     QImage mid;
     platform::Box& pivot = *window.Cube.pivots[size_t(cube::TStickPosition::PoFront)];
-    auto grab = QObject::connect(&platform::AnimationDriver::shared(), &platform::AnimationDriver::stepped, &window,
-                                 [&] {
-                                     const float z = pivot.rotationAngle().z();
-                                     if (mid.isNull() && z > 40 && z < 50)
-                                         mid = frame();
-                                 });
+    auto grab =
+        QObject::connect(&platform::AnimationDriver::shared(), &platform::AnimationDriver::stepped, &window, [&] {
+            const float z = pivot.rotationAngle().z();
+            if (mid.isNull() && z > 40 && z < 50)
+                mid = frame();
+        });
     QTest::keyClick(&window, 'R');
     QObject::disconnect(grab);
     ASSERT_FALSE(mid.isNull());

@@ -84,7 +84,8 @@ TEST_F(Panel, EveryControlWhereItIsDeclared)
         ASSERT_NE(w, nullptr);
         EXPECT_EQ(w->parentWidget()->objectName(), QLatin1String(row.parent)) << row.name;
         EXPECT_EQ(w->geometry(), row.geometry) << row.name;
-        EXPECT_FALSE(w->accessibleName().isEmpty() && QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name).isEmpty())
+        EXPECT_FALSE(w->accessibleName().isEmpty() &&
+                     QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name).isEmpty())
             << row.name << " has no accessible name";
     }
     EXPECT_FALSE(control("pbFun")->isVisible());
@@ -105,23 +106,23 @@ TEST_F(Panel, TextsValuesAndListsAfterStartUp)
     EXPECT_EQ(control<QLabel>("LbSpeedRotate")->text(), "Speed");
     EXPECT_EQ(control<QLabel>("LbInfoLink")->text(), "https://velmar.example/cube");
     const std::map<const char*, const char*> captions = {
-        {"BtnRedLeft", "r"},    {"BtnRedRight", "R"},    {"BtnGreenLeft", "g"},  {"BtnGreenRight", "G"},
-        {"BtnWhiteLeft", "w"},  {"BtnWhiteRight", "W"},  {"BtnOrangeLeft", "o"}, {"BtnOrangeRight", "O"},
-        {"BtnBlueLeft", "b"},   {"BtnBlueRight", "B"},   {"BtnYellowLeft", "y"}, {"BtnYellowRight", "Y"}};
+        {"BtnRedLeft", "r"},   {"BtnRedRight", "R"},   {"BtnGreenLeft", "g"},  {"BtnGreenRight", "G"},
+        {"BtnWhiteLeft", "w"}, {"BtnWhiteRight", "W"}, {"BtnOrangeLeft", "o"}, {"BtnOrangeRight", "O"},
+        {"BtnBlueLeft", "b"},  {"BtnBlueRight", "B"},  {"BtnYellowLeft", "y"}, {"BtnYellowRight", "Y"}};
     for (const auto& [name, caption] : captions)
         EXPECT_EQ(control<QAbstractButton>(name)->text(), caption) << name;
 
     auto* fun = control<platform::ChoiceList>("cbFun");
-    const QStringList patterns = {"Damier (12)", "Barre (12)", "2 Cubes (20)", "3 Cubes (20)",
-                                  "Carré (8)", "Damier coloré (21)", "Plus (22)", "Bande (25)",
-                                  "Diagonale (12)", "Angle (18)", "L (16)", "Tetris (16)"};
+    const QStringList patterns = {"Damier (12)",    "Barre (12)",         "2 Cubes (20)", "3 Cubes (20)",
+                                  "Carré (8)",      "Damier coloré (21)", "Plus (22)",    "Bande (25)",
+                                  "Diagonale (12)", "Angle (18)",         "L (16)",       "Tetris (16)"};
     ASSERT_EQ(fun->count(), patterns.size());
     for (int i = 0; i < fun->count(); ++i)
         EXPECT_EQ(fun->itemText(i), patterns[i]);
     EXPECT_EQ(fun->itemIndex(), -1);
     auto* easing = control<platform::ChoiceList>("CbAnimation");
-    const QStringList curves = {"Linear", "Quadratic", "Cubic", "Quartic", "Quintic", "Sinusoidal",
-                                "Exponential", "Circular", "Elastic", "Back", "Bounce"};
+    const QStringList curves = {"Linear",      "Quadratic", "Cubic",   "Quartic", "Quintic", "Sinusoidal",
+                                "Exponential", "Circular",  "Elastic", "Back",    "Bounce"};
     ASSERT_EQ(easing->count(), curves.size());
     for (int i = 0; i < easing->count(); ++i)
         EXPECT_EQ(easing->itemText(i), curves[i]);
@@ -234,26 +235,29 @@ TEST(PanelHints, OpaqueForASecondAfterTheLastChangeThenFadeInHalfASecond)
 TEST_F(Panel, EachColourButtonPlaysItsLetterWithThePanelDimmedDuringTheTurn)
 {
     ReferenceCube model;
-    const char* const buttons[] = {"BtnRedLeft",    "BtnRedRight",    "BtnGreenLeft", "BtnGreenRight",
-                                   "BtnWhiteLeft",  "BtnWhiteRight",  "BtnOrangeLeft", "BtnOrangeRight",
-                                   "BtnBlueLeft",   "BtnBlueRight",   "BtnYellowLeft", "BtnYellowRight"};
+    const char* const buttons[] = {"BtnRedLeft",   "BtnRedRight",   "BtnGreenLeft",  "BtnGreenRight",
+                                   "BtnWhiteLeft", "BtnWhiteRight", "BtnOrangeLeft", "BtnOrangeRight",
+                                   "BtnBlueLeft",  "BtnBlueRight",  "BtnYellowLeft", "BtnYellowRight"};
     const char letters[] = "rRgGwWoObByY";
     int askedDuringTurn = 0;
-    window.askRestore = [&] { ++askedDuringTurn; return TAnswer::No; };
+    window.askRestore = [&] {
+        ++askedDuringTurn;
+        return TAnswer::No;
+    };
     for (int i = 0; i < 12; ++i) {
         bool seen = false;
-        auto during = QObject::connect(&platform::AnimationDriver::shared(), &platform::AnimationDriver::stepped,
-                                       &window, [&] {
-                                           if (seen || !window.Turns.isTurning())
-                                               return;
-                                           seen = true;
-                                           EXPECT_FALSE(window.Panel.recCommand->isEnabled());
-                                           EXPECT_DOUBLE_EQ(platform::DisabledDimming::drawnOpacity(window.Panel.recCommand), 0.8);
-                                           EXPECT_TRUE(window.Panel.pbFun->isEnabled()) << "outside the panel";
-                                           // Clicks on the dimmed panel reach nothing.
-                                           QTest::mouseClick(control("BtnStart"), Qt::LeftButton);
-                                           QTest::mouseClick(control("BtnYellowRight"), Qt::LeftButton);
-                                       });
+        auto during =
+            QObject::connect(&platform::AnimationDriver::shared(), &platform::AnimationDriver::stepped, &window, [&] {
+                if (seen || !window.Turns.isTurning())
+                    return;
+                seen = true;
+                EXPECT_FALSE(window.Panel.recCommand->isEnabled());
+                EXPECT_DOUBLE_EQ(platform::DisabledDimming::drawnOpacity(window.Panel.recCommand), 0.8);
+                EXPECT_TRUE(window.Panel.pbFun->isEnabled()) << "outside the panel";
+                // Clicks on the dimmed panel reach nothing.
+                QTest::mouseClick(control("BtnStart"), Qt::LeftButton);
+                QTest::mouseClick(control("BtnYellowRight"), Qt::LeftButton);
+            });
         QTest::mouseClick(control(buttons[i]), Qt::LeftButton);
         QObject::disconnect(during);
         EXPECT_TRUE(seen) << buttons[i];
@@ -348,7 +352,8 @@ TEST_F(Panel, AFocusedListIgnoresEveryOtherCharacterAndTheArrowsStillChoose)
     QTest::keyClick(fun, Qt::Key_Down);
     EXPECT_EQ(fun->itemIndex(), 0);
     EXPECT_TRUE(window.Patterns.hasPendingRequest()) << "Damier is on its way";
-    ASSERT_TRUE(testkit::pumpUntil([&] { return !window.Patterns.hasPendingRequest() && !window.Patterns.isPlaying(); }));
+    ASSERT_TRUE(
+        testkit::pumpUntil([&] { return !window.Patterns.hasPendingRequest() && !window.Patterns.isPlaying(); }));
     ReferenceCube model;
     model.play(engine::FUN_VALUES[0]);
     EXPECT_EQ(testkit::compareWithModel(window.Cube, model), "");
@@ -356,12 +361,12 @@ TEST_F(Panel, AFocusedListIgnoresEveryOtherCharacterAndTheArrowsStillChoose)
 
 TEST_F(Panel, TabWalksThePanelInItsDeclaredOrder)
 {
-    const QStringList expected = {"ArcDialX",      "ArcDialY",       "ArcDialZ",      "CbRotateX",      "CbRotateY",
-                                  "CbRotateZ",     "TbSpeedRotation", "BtnRedLeft",   "BtnRedRight",    "BtnGreenLeft",
-                                  "BtnGreenRight", "BtnWhiteLeft",   "BtnWhiteRight", "BtnOrangeLeft",  "BtnOrangeRight",
-                                  "BtnBlueLeft",   "BtnBlueRight",   "BtnYellowLeft", "BtnYellowRight", "cbFun",
-                                  "TbSize",        "BtnStart",       "CbAnimation",   "tbSpeedAnim",    "LbInfoLink",
-                                  "RbSpotLight",   "BwTbLight"};
+    const QStringList expected = {
+        "ArcDialX",        "ArcDialY",      "ArcDialZ",       "CbRotateX",    "CbRotateY",     "CbRotateZ",
+        "TbSpeedRotation", "BtnRedLeft",    "BtnRedRight",    "BtnGreenLeft", "BtnGreenRight", "BtnWhiteLeft",
+        "BtnWhiteRight",   "BtnOrangeLeft", "BtnOrangeRight", "BtnBlueLeft",  "BtnBlueRight",  "BtnYellowLeft",
+        "BtnYellowRight",  "cbFun",         "TbSize",         "BtnStart",     "CbAnimation",   "tbSpeedAnim",
+        "LbInfoLink",      "RbSpotLight",   "BwTbLight"};
     window.activateWindow();
     control("ArcDialX")->setFocus();
     ASSERT_TRUE(testkit::pumpUntil([&] { return control("ArcDialX")->hasFocus(); }));
@@ -443,13 +448,13 @@ TEST_F(Panel, AmbianceLightsStickersAndPivotsFlatAndSpotLightRestoresTheGrey)
 
     // A disabled control inside a panel dimmed for a turn draws at 0.64.
     bool checked = false;
-    auto during = QObject::connect(&platform::AnimationDriver::shared(), &platform::AnimationDriver::stepped, &window,
-                                   [&] {
-                                       if (checked || !window.Turns.isTurning())
-                                           return;
-                                       checked = true;
-                                       EXPECT_NEAR(platform::DisabledDimming::drawnOpacity(light), 0.64, 1e-9);
-                                   });
+    auto during =
+        QObject::connect(&platform::AnimationDriver::shared(), &platform::AnimationDriver::stepped, &window, [&] {
+            if (checked || !window.Turns.isTurning())
+                return;
+            checked = true;
+            EXPECT_NEAR(platform::DisabledDimming::drawnOpacity(light), 0.64, 1e-9);
+        });
     QTest::keyClick(&window, 'W');
     QObject::disconnect(during);
     EXPECT_TRUE(checked);

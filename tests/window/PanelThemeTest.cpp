@@ -28,8 +28,7 @@ double contrast(QRgb a, QRgb b)
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
-class PanelTheme : public testkit::ShownWindow
-{
+class PanelTheme : public testkit::ShownWindow {
 protected:
     // The caption's background is the colour most of the area holds; its text, the pixel that stands
     // out from it the most.

@@ -32,8 +32,7 @@ std::string inverseOf(std::string letters)
     return letters;
 }
 
-class PuzzleCommands : public velmar::testkit::ShownWindow
-{
+class PuzzleCommands : public velmar::testkit::ShownWindow {
 protected:
     void SetUp() override
     {
@@ -249,8 +248,8 @@ TEST_F(PuzzleCommands, OnceTheWindowClosesTheCommandsDoNothing)
 {
     QTest::keyClicks(&window, "Rg");
     window.close();
-    for (PuzzleCommand command : {PuzzleCommand::Undo, PuzzleCommand::Undo, PuzzleCommand::Scramble,
-                                  PuzzleCommand::Solve, PuzzleCommand::Redo})
+    for (PuzzleCommand command :
+         {PuzzleCommand::Undo, PuzzleCommand::Undo, PuzzleCommand::Scramble, PuzzleCommand::Solve, PuzzleCommand::Redo})
         window.Puzzle.runCommand(command);
     ASSERT_TRUE(settled());
     ReferenceCube model;

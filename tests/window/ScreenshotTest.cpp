@@ -8,15 +8,30 @@ using P = cube::TStickPosition;
 
 namespace {
 
-bool isRed(QColor c) { return c.red() > 120 && c.green() < 60 && c.blue() < 60; }
-bool isBlue(QColor c) { return c.blue() > 100 && c.red() < 50 && c.green() < 50; }
+bool isRed(QColor c)
+{
+    return c.red() > 120 && c.green() < 60 && c.blue() < 60;
+}
+bool isBlue(QColor c)
+{
+    return c.blue() > 100 && c.red() < 50 && c.green() < 50;
+}
 bool isWhite(QColor c)
 {
     return c.red() > 110 && std::abs(c.red() - c.green()) < 12 && std::abs(c.red() - c.blue()) < 12;
 }
-bool isGreen(QColor c) { return c.green() > 90 && c.red() < c.green() / 2 && c.blue() < c.green() / 2; }
-bool isOrange(QColor c) { return c.red() > 120 && c.green() > c.red() / 3 && c.green() < c.red() * 0.8 && c.blue() < 50; }
-bool isYellow(QColor c) { return c.red() > 110 && c.green() > 110 && c.blue() < c.red() / 3; }
+bool isGreen(QColor c)
+{
+    return c.green() > 90 && c.red() < c.green() / 2 && c.blue() < c.green() / 2;
+}
+bool isOrange(QColor c)
+{
+    return c.red() > 120 && c.green() > c.red() / 3 && c.green() < c.red() * 0.8 && c.blue() < 50;
+}
+bool isYellow(QColor c)
+{
+    return c.red() > 110 && c.green() > 110 && c.blue() < c.red() / 3;
+}
 
 class Screenshot : public velmar::testkit::ShownWindow {};
 

@@ -51,7 +51,10 @@ TEST_F(StartPosition, NonOrAClosedBoxChangesNothing)
     model.play("RgWbYo");
     for (TAnswer answer : {TAnswer::No, TAnswer::Cancel}) {
         int asked = 0;
-        window.askRestore = [&] { ++asked; return answer; };
+        window.askRestore = [&] {
+            ++asked;
+            return answer;
+        };
         clickStart();
         EXPECT_EQ(asked, 1);
         EXPECT_EQ(testkit::compareWithModel(window.Cube, model), "");
@@ -199,14 +202,14 @@ TEST_F(Patterns, TheBarCountsEveryCharacterWhileThePanelStaysDimmed)
             atFinish.push_back(window.Panel.pbFun->value());
         };
     }
-    auto watch = QObject::connect(&platform::AnimationDriver::shared(), &platform::AnimationDriver::stepped, &window,
-                                  [&] {
-                                      if (!window.Patterns.isPlaying())
-                                          return;
-                                      panelEnabledDuringPattern |= window.Panel.recCommand->isEnabled();
-                                      barDimmed |= !window.Panel.pbFun->isEnabled() || !window.Panel.pbFun->isVisible() ||
-                                                   platform::DisabledDimming::drawnOpacity(window.Panel.pbFun) != 1.0;
-                                  });
+    auto watch =
+        QObject::connect(&platform::AnimationDriver::shared(), &platform::AnimationDriver::stepped, &window, [&] {
+            if (!window.Patterns.isPlaying())
+                return;
+            panelEnabledDuringPattern |= window.Panel.recCommand->isEnabled();
+            barDimmed |= !window.Panel.pbFun->isEnabled() || !window.Panel.pbFun->isVisible() ||
+                         platform::DisabledDimming::drawnOpacity(window.Panel.pbFun) != 1.0;
+        });
     choose(5); // Damier coloré (21): 20 moves and an "F"
     ASSERT_TRUE(playedOut());
     QObject::disconnect(watch);
@@ -224,20 +227,20 @@ TEST_F(Patterns, TheBarCountsEveryCharacterWhileThePanelStaysDimmed)
 TEST_F(Patterns, DuringAPatternTypedLettersAndStickerPressesChangeNothing)
 {
     bool tried = false;
-    auto meddle = QObject::connect(&platform::AnimationDriver::shared(), &platform::AnimationDriver::stepped, &window,
-                                   [&] {
-                                       if (tried || !window.Patterns.isPlaying() || !window.Turns.isTurning())
-                                           return;
-                                       tried = true;
-                                       QTest::keyClicks(&window, "RRbw");
-                                       platform::Plane& s = window.Scene3D.get<platform::Plane>("PLCC6W");
-                                       const QPointF p = pixelOf(s.absolutePosition());
-                                       press(p);
-                                       EXPECT_FALSE(window.Drag.MvtOn);
-                                       QTest::mouseClick(window.Panel.BtnRedLeft, Qt::LeftButton);
-                                       list().setItemIndex(3); // nothing may start a second pattern
-                                       release(p);
-                                   });
+    auto meddle =
+        QObject::connect(&platform::AnimationDriver::shared(), &platform::AnimationDriver::stepped, &window, [&] {
+            if (tried || !window.Patterns.isPlaying() || !window.Turns.isTurning())
+                return;
+            tried = true;
+            QTest::keyClicks(&window, "RRbw");
+            platform::Plane& s = window.Scene3D.get<platform::Plane>("PLCC6W");
+            const QPointF p = pixelOf(s.absolutePosition());
+            press(p);
+            EXPECT_FALSE(window.Drag.MvtOn);
+            QTest::mouseClick(window.Panel.BtnRedLeft, Qt::LeftButton);
+            list().setItemIndex(3); // nothing may start a second pattern
+            release(p);
+        });
     choose(1);
     ASSERT_TRUE(playedOut());
     QObject::disconnect(meddle);
@@ -259,7 +262,8 @@ TEST_F(Patterns, AColourButtonAStickerDragAndTheStartPositionClearTheChoice)
     window.Cube.Dummy->setDeclaredRotation({}, {});
     platform::Plane* corner = nullptr;
     for (platform::Plane* s : window.Cube.stickers)
-        if ((s->parent()->position() - QVector3D(3, 3, -3)).length() < 0.1f && cube::GetStickPosition(*s) == cube::TStickPosition::PoFront)
+        if ((s->parent()->position() - QVector3D(3, 3, -3)).length() < 0.1f &&
+            cube::GetStickPosition(*s) == cube::TStickPosition::PoFront)
             corner = s;
     ASSERT_NE(corner, nullptr);
     press(pixelOf(corner->absolutePosition()));

@@ -23,28 +23,50 @@ struct Result {
     char minus, plus;
 };
 const std::map<P, std::map<TDirection, Result>> kResults = {
-    {P::PoFront, {{TDirection::DiTop, {0, 'g', 'B'}}, {TDirection::DiBottom, {0, 'G', 'b'}},
-                  {TDirection::DiRight, {1, 'w', 'Y'}}, {TDirection::DiLeft, {1, 'W', 'y'}}}},
-    {P::PoBack, {{TDirection::DiTop, {0, 'g', 'B'}}, {TDirection::DiBottom, {0, 'G', 'b'}},
-                 {TDirection::DiRight, {1, 'W', 'y'}}, {TDirection::DiLeft, {1, 'w', 'Y'}}}},
-    {P::PoTop, {{TDirection::DiTop, {0, 'g', 'B'}}, {TDirection::DiBottom, {0, 'G', 'b'}},
-                {TDirection::DiRight, {2, 'R', 'o'}}, {TDirection::DiLeft, {2, 'r', 'O'}}}},
-    {P::PoBottom, {{TDirection::DiTop, {0, 'g', 'B'}}, {TDirection::DiBottom, {0, 'G', 'b'}},
-                   {TDirection::DiRight, {2, 'r', 'O'}}, {TDirection::DiLeft, {2, 'R', 'o'}}}},
-    {P::PoLeft, {{TDirection::DiTop, {2, 'R', 'o'}}, {TDirection::DiBottom, {2, 'r', 'O'}},
-                 {TDirection::DiRight, {1, 'w', 'Y'}}, {TDirection::DiLeft, {1, 'W', 'y'}}}},
-    {P::PoRight, {{TDirection::DiTop, {2, 'r', 'O'}}, {TDirection::DiBottom, {2, 'R', 'o'}},
-                  {TDirection::DiRight, {1, 'w', 'Y'}}, {TDirection::DiLeft, {1, 'W', 'y'}}}},
+    {P::PoFront,
+     {{TDirection::DiTop, {0, 'g', 'B'}},
+      {TDirection::DiBottom, {0, 'G', 'b'}},
+      {TDirection::DiRight, {1, 'w', 'Y'}},
+      {TDirection::DiLeft, {1, 'W', 'y'}}}},
+    {P::PoBack,
+     {{TDirection::DiTop, {0, 'g', 'B'}},
+      {TDirection::DiBottom, {0, 'G', 'b'}},
+      {TDirection::DiRight, {1, 'W', 'y'}},
+      {TDirection::DiLeft, {1, 'w', 'Y'}}}},
+    {P::PoTop,
+     {{TDirection::DiTop, {0, 'g', 'B'}},
+      {TDirection::DiBottom, {0, 'G', 'b'}},
+      {TDirection::DiRight, {2, 'R', 'o'}},
+      {TDirection::DiLeft, {2, 'r', 'O'}}}},
+    {P::PoBottom,
+     {{TDirection::DiTop, {0, 'g', 'B'}},
+      {TDirection::DiBottom, {0, 'G', 'b'}},
+      {TDirection::DiRight, {2, 'r', 'O'}},
+      {TDirection::DiLeft, {2, 'R', 'o'}}}},
+    {P::PoLeft,
+     {{TDirection::DiTop, {2, 'R', 'o'}},
+      {TDirection::DiBottom, {2, 'r', 'O'}},
+      {TDirection::DiRight, {1, 'w', 'Y'}},
+      {TDirection::DiLeft, {1, 'W', 'y'}}}},
+    {P::PoRight,
+     {{TDirection::DiTop, {2, 'r', 'O'}},
+      {TDirection::DiBottom, {2, 'R', 'o'}},
+      {TDirection::DiRight, {1, 'w', 'Y'}},
+      {TDirection::DiLeft, {1, 'W', 'y'}}}},
 };
 
 // A drag direction as a direction in the sticker's own plane.
 QVector3D ownAxis(TDirection d)
 {
     switch (d) {
-    case TDirection::DiRight: return {1, 0, 0};
-    case TDirection::DiLeft: return {-1, 0, 0};
-    case TDirection::DiBottom: return {0, 1, 0};
-    default: return {0, -1, 0};
+    case TDirection::DiRight:
+        return {1, 0, 0};
+    case TDirection::DiLeft:
+        return {-1, 0, 0};
+    case TDirection::DiBottom:
+        return {0, 1, 0};
+    default:
+        return {0, -1, 0};
     }
 }
 
@@ -52,12 +74,18 @@ QVector3D ownAxis(TDirection d)
 QQuaternion facing(P face)
 {
     switch (face) {
-    case P::PoFront: return {};
-    case P::PoBack: return QQuaternion::fromAxisAndAngle(0, 1, 0, 180);
-    case P::PoTop: return QQuaternion::fromAxisAndAngle(1, 0, 0, -90);
-    case P::PoBottom: return QQuaternion::fromAxisAndAngle(1, 0, 0, 90);
-    case P::PoLeft: return QQuaternion::fromAxisAndAngle(0, 1, 0, 90);
-    default: return QQuaternion::fromAxisAndAngle(0, 1, 0, -90);
+    case P::PoFront:
+        return {};
+    case P::PoBack:
+        return QQuaternion::fromAxisAndAngle(0, 1, 0, 180);
+    case P::PoTop:
+        return QQuaternion::fromAxisAndAngle(1, 0, 0, -90);
+    case P::PoBottom:
+        return QQuaternion::fromAxisAndAngle(1, 0, 0, 90);
+    case P::PoLeft:
+        return QQuaternion::fromAxisAndAngle(0, 1, 0, 90);
+    default:
+        return QQuaternion::fromAxisAndAngle(0, 1, 0, -90);
     }
 }
 
@@ -119,7 +147,8 @@ protected:
         const int faceAxis = int(decl.axis);
         for (float a : {-3.0f, 3.0f})
             for (float b : {-3.0f, 3.0f})
-                for (TDirection d : {TDirection::DiTop, TDirection::DiBottom, TDirection::DiRight, TDirection::DiLeft}) {
+                for (TDirection d :
+                     {TDirection::DiTop, TDirection::DiBottom, TDirection::DiRight, TDirection::DiLeft}) {
                     QVector3D cell;
                     cell[faceAxis] = decl.pivotPosition[faceAxis];
                     cell[(faceAxis + 1) % 3] = a;
@@ -292,12 +321,13 @@ TEST_F(StickerDrag, ADragDuringATurnIsQueuedNotCorrupting)
 {
     platform::Plane& stick = stickerAt({-3, 3, -3}, P::PoFront);
     bool dragged = false;
-    auto during = QObject::connect(&platform::AnimationDriver::shared(), &platform::AnimationDriver::stepped, &window, [&] {
-        if (!dragged && window.Turns.isTurning()) {
-            dragged = true;
-            drag(stick, TDirection::DiBottom); // front, -3 X, down: G
-        }
-    });
+    auto during =
+        QObject::connect(&platform::AnimationDriver::shared(), &platform::AnimationDriver::stepped, &window, [&] {
+            if (!dragged && window.Turns.isTurning()) {
+                dragged = true;
+                drag(stick, TDirection::DiBottom); // front, -3 X, down: G
+            }
+        });
     QTest::keyClick(&window, 'W');
     QObject::disconnect(during);
     EXPECT_TRUE(dragged);

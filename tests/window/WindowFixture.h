@@ -3,8 +3,8 @@
 
 #include "app/UMain.h"
 #include "panel/CommandRect.h"
-#include "platform/controls/DisabledDimming.h"
 #include "panel/ScaledLayout.h"
+#include "platform/controls/DisabledDimming.h"
 #include "platform/gl/Viewport3D.h"
 
 #include "support/ManualClock.h"
@@ -40,7 +40,10 @@ protected:
     {
         mouse(QEvent::MouseButtonPress, pos, button, held | button);
     }
-    void moveTo(QPointF pos, Qt::MouseButtons held = Qt::LeftButton) { mouse(QEvent::MouseMove, pos, Qt::NoButton, held); }
+    void moveTo(QPointF pos, Qt::MouseButtons held = Qt::LeftButton)
+    {
+        mouse(QEvent::MouseMove, pos, Qt::NoButton, held);
+    }
     void release(QPointF pos, Qt::MouseButton button = Qt::LeftButton, Qt::MouseButtons stillHeld = {})
     {
         mouse(QEvent::MouseButtonRelease, pos, button, stillHeld);

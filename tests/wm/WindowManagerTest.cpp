@@ -34,8 +34,7 @@ void closeFromTitleBar(QWidget* window)
     XFlush(display);
 }
 
-class WindowManager : public testkit::ShownWindow
-{
+class WindowManager : public testkit::ShownWindow {
 protected:
     void SetUp() override
     {
