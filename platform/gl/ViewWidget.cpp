@@ -13,6 +13,8 @@ ViewWidget::ViewWidget(Viewport3D& view, QWidget* parent) : QOpenGLWidget(parent
 
 ViewWidget::~ViewWidget()
 {
+    // The base class destroys the context after this part of the object is gone: no call back into it.
+    disconnect(m_contextGone);
     m_view.releaseGl();
 }
 
@@ -27,7 +29,7 @@ bool ViewWidget::makeContextCurrent()
 void ViewWidget::initializeGL()
 {
     // Moving the widget to another window gives it a new context: the GL objects go with the old one.
-    connect(context(), &QOpenGLContext::aboutToBeDestroyed, this, [this] { m_view.releaseGl(); });
+    m_contextGone = connect(context(), &QOpenGLContext::aboutToBeDestroyed, this, [this] { m_view.releaseGl(); });
     m_ready = m_view.initializeOn(context());
 }
 

@@ -8,8 +8,7 @@
 
 namespace velmar::platform {
 
-class ViewWidget : public QOpenGLWidget, public ViewSurface
-{
+class ViewWidget : public QOpenGLWidget, public ViewSurface {
 public:
     ViewWidget(Viewport3D& view, QWidget* parent);
     ~ViewWidget() override;
@@ -31,6 +30,7 @@ private:
     Viewport3D& m_view;
     bool m_ready = false;
     int m_samples = 0;
+    QMetaObject::Connection m_contextGone;
 };
 
 } // namespace velmar::platform
