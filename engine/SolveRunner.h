@@ -25,6 +25,8 @@ public:
     // then searches. Ignored while a search runs, and once the window closes.
     void request();
     bool isBusy() const { return m_busy; }
+    // The search is running on its own thread; its answer is posted back when it ends.
+    bool isSearching() const { return m_worker.joinable(); }
 
 signals:
     // On the user-interface thread; `readFrom` is the cube the letters solve.

@@ -508,7 +508,7 @@ std::string Soak::settleAndCheck()
                    !m_window.Patterns.hasPendingRequest() && !m_window.Puzzle.Solver.isBusy() &&
                    driver.runningCount() == spinning();
         },
-        4000);
+        [&] { return m_window.Puzzle.Solver.isSearching(); }, 4000);
     if (!rested)
         return "the program did not come to rest";
     return checkInvariants();

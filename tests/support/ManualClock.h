@@ -84,4 +84,19 @@ inline bool pumpUntil(const std::function<bool()>& done, int passes = 20000)
     return done();
 }
 
+// As above, but while `searching` holds (work on another thread that posts its answer back), waits for
+// the answer instead of spending passes, so a slow machine never looks like a program that does not rest.
+inline bool pumpUntil(const std::function<bool()>& done, const std::function<bool()>& searching, int passes)
+{
+    for (int round = 0; round < 100; ++round) {
+        while (searching())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        if (pumpUntil(done, passes))
+            return true;
+        if (!searching())
+            return false;
+    }
+    return false;
+}
+
 } // namespace velmar::testkit

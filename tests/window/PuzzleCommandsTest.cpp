@@ -57,17 +57,8 @@ protected:
             return !window.Patterns.hasPendingRequest() && !window.Patterns.isPlaying() && !window.Turns.isTurning() &&
                    !window.Puzzle.Solver.isBusy();
         };
-        // The search runs on its own thread, however fast or slow the machine: wait for its answer to be
-        // posted rather than count passes of the event loop.
-        for (int round = 0; round < 100; ++round) {
-            while (window.Puzzle.Solver.isBusy())
-                QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-            if (testkit::pumpUntil(still))
-                return true;
-            if (!window.Puzzle.Solver.isBusy())
-                return false;
-        }
-        return false;
+        return testkit::pumpUntil(
+            still, [&] { return window.Puzzle.Solver.isSearching(); }, 20000);
     }
     void choosePattern(int index)
     {
