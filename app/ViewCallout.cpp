@@ -10,7 +10,7 @@ namespace velmar::app {
 ViewCallout::ViewCallout(QWidget& window, const QColor& background)
     : m_holder(new QWidget(&window)),
       m_panel(new platform::CalloutPanel(m_holder)),
-      m_fade(QStringLiteral("FaViewCallout"), [this](float opacity) { m_panel->setOpacity(opacity); })
+      m_hint(*m_panel, QStringLiteral("FaViewCallout"), kFadeDelay, kFadeSeconds)
 {
     m_holder->setObjectName(QStringLiteral("ViewCallout"));
     // Over a native view window only another native window shows; over the view widget a native child
@@ -26,29 +26,22 @@ ViewCallout::ViewCallout(QWidget& window, const QColor& background)
     QFont font = m_panel->textElement()->font();
     font.setPointSize(10);
     m_panel->textElement()->setFont(font);
-    m_fade.setStartValue(1);
-    m_fade.setStopValue(0);
-    m_fade.setDelay(kFadeDelay);
-    m_fade.setDuration(kFadeSeconds);
-    m_fade.setInterpolation(platform::Interpolation::Linear);
-    m_fade.onFinish = [this](platform::FloatAnimation&) { m_holder->hide(); };
+    m_hint.fade().onFinish = [this](platform::FloatAnimation&) { m_holder->hide(); };
 }
 
 void ViewCallout::show(const QString& text, const QWidget& view)
 {
-    m_fade.stop();
-    m_panel->setOpacity(1);
-    m_panel->setText(text);
-    const QFontMetrics metrics(m_panel->textElement()->font());
-    const QSize size(metrics.horizontalAdvance(text) + platform::CalloutPanel::kPointerLength +
-                         3 * platform::CalloutPanel::kTextInset,
-                     metrics.height() + 2 * platform::CalloutPanel::kTextInset);
-    const QPoint topLeft = view.mapTo(m_holder->parentWidget(), QPoint((view.width() - size.width()) / 2, 8));
-    m_holder->setGeometry(QRect(topLeft, size));
-    m_panel->setGeometry(QRect(QPoint(0, 0), size));
-    m_holder->show();
-    m_holder->raise();
-    m_fade.start();
+    m_hint.report(text, [&] {
+        const QFontMetrics metrics(m_panel->textElement()->font());
+        const QSize size(metrics.horizontalAdvance(text) + platform::CalloutPanel::kPointerLength +
+                             3 * platform::CalloutPanel::kTextInset,
+                         metrics.height() + 2 * platform::CalloutPanel::kTextInset);
+        const QPoint topLeft = view.mapTo(m_holder->parentWidget(), QPoint((view.width() - size.width()) / 2, 8));
+        m_holder->setGeometry(QRect(topLeft, size));
+        m_panel->setGeometry(QRect(QPoint(0, 0), size));
+        m_holder->show();
+        m_holder->raise();
+    });
 }
 
 bool ViewCallout::isShown() const

@@ -3,8 +3,8 @@
 // so the view has nothing over it at rest.
 #pragma once
 
+#include "panel/CalloutHint.h"
 #include "platform/controls/CalloutPanel.h"
-#include "platform/scene/FloatAnimation.h"
 
 #include <QWidget>
 
@@ -22,14 +22,14 @@ public:
     void show(const QString& text, const QWidget& view);
     bool isShown() const;
     QString text() const { return m_panel->text(); }
-    platform::FloatAnimation& fade() { return m_fade; }
+    platform::FloatAnimation& fade() { return m_hint.fade(); }
 
 private:
     // The view draws on a native window of its own: the callout needs one too to be seen over it,
     // and a background of the view's colour to fade into.
     QWidget* m_holder;
     platform::CalloutPanel* m_panel;
-    platform::FloatAnimation m_fade;
+    panel::CalloutHint m_hint;
 };
 
 } // namespace velmar::app

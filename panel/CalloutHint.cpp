@@ -4,13 +4,13 @@
 
 namespace velmar::panel {
 
-CalloutHint::CalloutHint(platform::CalloutPanel& panel, QString fadeName)
+CalloutHint::CalloutHint(platform::CalloutPanel& panel, QString fadeName, float fadeDelay, float fadeSeconds)
     : m_panel(panel), m_fade(std::move(fadeName), [this](float opacity) { m_panel.setOpacity(opacity); })
 {
     m_fade.setStartValue(1);
     m_fade.setStopValue(0);
-    m_fade.setDelay(kFadeDelay);
-    m_fade.setDuration(kFadeSeconds);
+    m_fade.setDelay(fadeDelay);
+    m_fade.setDuration(fadeSeconds);
     m_fade.setInterpolation(platform::Interpolation::Linear);
 }
 

@@ -14,7 +14,9 @@ public:
     static constexpr float kFadeDelay = 1.0f;
     static constexpr float kFadeSeconds = 0.5f;
 
-    CalloutHint(platform::CalloutPanel& panel, QString fadeName);
+    // The panel's sliders use the default timing; other callouts may hold longer.
+    CalloutHint(platform::CalloutPanel& panel, QString fadeName, float fadeDelay = kFadeDelay,
+                float fadeSeconds = kFadeSeconds);
 
     // Stop the fade, opacity 1, the new text, `apply` (the slider's effect), then start the fade.
     template <typename Apply>
