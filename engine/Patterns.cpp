@@ -1,6 +1,5 @@
 #include "Patterns.h"
 
-#include <QCoreApplication>
 #include <QMetaObject>
 
 #include <cstring>
@@ -60,7 +59,7 @@ void TPatternPlayer::post()
         return;
     m_posted = true;
     QMetaObject::invokeMethod(
-        QCoreApplication::instance(), [this] { startWhenIdle(); }, Qt::QueuedConnection);
+        &m_postContext, [this] { startWhenIdle(); }, Qt::QueuedConnection);
 }
 
 void TPatternPlayer::startWhenIdle()

@@ -6,6 +6,7 @@
 
 #include <QByteArray>
 #include <QMetaObject>
+#include <QObject>
 #include <QString>
 
 #include <array>
@@ -82,6 +83,8 @@ private:
     bool m_posted = false;
     bool m_playing = false;
     QMetaObject::Connection m_idle;
+    // The posted start's context: a start still queued when the player goes is dropped with it.
+    QObject m_postContext;
 };
 
 } // namespace velmar::engine

@@ -144,6 +144,17 @@ TEST_F(Patterns, NothingStartsAfterTheWindowClosed)
     EXPECT_EQ(testkit::compareWithModel(cube, ReferenceCube()), "");
 }
 
+TEST_F(Patterns, AStartQueuedWhenThePlayerGoesIsDropped)
+{
+    {
+        engine::TPatternPlayer leaving{turns, host};
+        leaving.request(0);
+    }
+    for (int i = 0; i < 20; ++i)
+        QCoreApplication::processEvents(); // under AddressSanitizer a start on the gone player would fail here
+    EXPECT_EQ(testkit::compareWithModel(cube, ReferenceCube()), "");
+}
+
 TEST_F(Patterns, EveryPatternEndsAsTheModelFedItsString)
 {
     for (int i = 0; i < engine::kPatternCount; ++i) {
