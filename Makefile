@@ -33,7 +33,7 @@ test-sanitize: build-asan
 	@bash scripts/run-tests.sh asan
 
 soak: build-asan
-	@env ASAN_OPTIONS=halt_on_error=1:detect_leaks=1 LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
+	@env ASAN_OPTIONS=halt_on_error=1:detect_leaks=1 LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0:use_tls=0 \
 	  UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
 	  dbus-run-session -- xvfb-run -a -s "-screen 0 1280x1024x24" ./build/asan/tests/velmar_soak --actions 100000 --closes 200 --seed $${SEED:-1}
 
