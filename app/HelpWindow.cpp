@@ -24,10 +24,10 @@ QString HelpWindow::helpText()
 {
     QString html = QStringLiteral("<h3>Move letters</h3><p>Type a letter anywhere in the window to turn a face "
                                   "a quarter turn: upper case clockwise as seen from outside that face, lower "
-                                  "case anticlockwise.</p><table>");
+                                  "case anticlockwise.</p><table cellspacing=\"0\" cellpadding=\"3\">");
     for (const LetterRow& row : kLetters)
         html += QStringLiteral("<tr><td><b>%1</b></td><td>%2</td></tr>").arg(row.letters, row.face);
-    html += QStringLiteral("</table><h3>Shortcuts</h3><table>");
+    html += QStringLiteral("</table><h3>Shortcuts</h3><table cellspacing=\"0\" cellpadding=\"3\">");
     for (const PuzzleCommandDecl& decl : puzzleCommands()) {
         const QString keys = QString::fromLatin1(decl.keys).replace(QLatin1String("; "), QLatin1String(", "));
         html += QStringLiteral("<tr><td><b>%1</b></td><td>%2</td></tr>").arg(keys, QString::fromLatin1(decl.text));

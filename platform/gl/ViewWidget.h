@@ -22,9 +22,9 @@ public:
 protected:
     void initializeGL() override;
     void paintGL() override;
-    void mousePressEvent(QMouseEvent* event) override { m_view.mousePressed(event); }
-    void mouseMoveEvent(QMouseEvent* event) override { m_view.mouseMoved(event); }
-    void mouseReleaseEvent(QMouseEvent* event) override { m_view.mouseReleased(event); }
+    void mousePressEvent(QMouseEvent* event) override { m_view.pointerFromSurface(event); }
+    void mouseMoveEvent(QMouseEvent* event) override { m_view.pointerFromSurface(event); }
+    void mouseReleaseEvent(QMouseEvent* event) override { m_view.pointerFromSurface(event); }
 
 private:
     Viewport3D& m_view;

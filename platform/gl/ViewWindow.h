@@ -22,9 +22,9 @@ public:
 protected:
     bool event(QEvent* event) override;
     void exposeEvent(QExposeEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override { m_view.mousePressed(event); }
-    void mouseMoveEvent(QMouseEvent* event) override { m_view.mouseMoved(event); }
-    void mouseReleaseEvent(QMouseEvent* event) override { m_view.mouseReleased(event); }
+    void mousePressEvent(QMouseEvent* event) override { m_view.pointerFromSurface(event); }
+    void mouseMoveEvent(QMouseEvent* event) override { m_view.pointerFromSurface(event); }
+    void mouseReleaseEvent(QMouseEvent* event) override { m_view.pointerFromSurface(event); }
     void keyPressEvent(QKeyEvent* event) override { m_view.passOn(event); }
     void keyReleaseEvent(QKeyEvent* event) override { m_view.passOn(event); }
 

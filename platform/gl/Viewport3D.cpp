@@ -32,9 +32,11 @@ Viewport3D::Viewport3D(Scene& scene, Camera& camera, QColor background, Form for
         auto* widget = new ViewWidget(*this, parent);
         m_widget = widget;
         m_surface = widget;
+        m_surfaceObject = widget;
     } else {
         auto* window = new ViewWindow(*this);
         m_surface = window;
+        m_surfaceObject = window;
         // The container owns the view's window from now on.
         m_widget = QWidget::createWindowContainer(window, parent);
     }
@@ -106,6 +108,11 @@ bool Viewport3D::event(QEvent* event)
     default:
         return QObject::event(event);
     }
+}
+
+void Viewport3D::pointerFromSurface(QMouseEvent* event)
+{
+    QCoreApplication::sendEvent(this, event);
 }
 
 void Viewport3D::mousePressed(QMouseEvent* event)

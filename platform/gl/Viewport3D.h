@@ -44,6 +44,8 @@ public:
     Viewport3D(Scene& scene, Camera& camera, QColor background, Form form, QWidget* parent);
 
     QWidget* widget() const { return m_widget; }
+    // What the window system delivers the view's pointer events to: the native window or the widget.
+    QObject& surfaceObject() const { return *m_surfaceObject; }
     Form form() const { return m_form; }
     QSize size() const { return m_widget->size(); }
     int width() const { return m_widget->width(); }
@@ -71,9 +73,9 @@ public:
     bool initializeOn(QOpenGLContext* context);
     void drawFrame();
     void releaseGl();
-    void mousePressed(QMouseEvent* event);
-    void mouseMoved(QMouseEvent* event);
-    void mouseReleased(QMouseEvent* event);
+    // A pointer event on the surface goes through the view as an event of its own, so that filters
+    // installed on the view (the context menu's right click) see it.
+    void pointerFromSurface(QMouseEvent* event);
     void passOn(QKeyEvent* event);
 
 signals:
@@ -81,11 +83,13 @@ signals:
     void unavailable(const QString& problem);
 
 protected:
-    // Pointer events sent to the view itself count as events on its surface.
     bool event(QEvent* event) override;
 
 private:
     QSize devicePixels() const;
+    void mousePressed(QMouseEvent* event);
+    void mouseMoved(QMouseEvent* event);
+    void mouseReleased(QMouseEvent* event);
 
     Scene& m_scene;
     Camera& m_camera;
@@ -99,6 +103,7 @@ private:
     QPointer<QWidget> m_keyReceiver;
     QWidget* m_widget = nullptr;
     ViewSurface* m_surface = nullptr;
+    QObject* m_surfaceObject = nullptr;
 };
 
 // Stands in for the 3D view where no OpenGL 3.3 context can be had: says why, on the view's background.

@@ -281,7 +281,7 @@ void Soak::mouseOnView(QEvent::Type type, QPointF pos, Qt::MouseButton button)
         m_viewButtons &= ~button;
     QMouseEvent event(type, pos, view->mapToGlobal(pos), type == QEvent::MouseMove ? Qt::NoButton : button,
                       m_viewButtons, Qt::NoModifier);
-    QCoreApplication::sendEvent(view, &event);
+    QCoreApplication::sendEvent(&view->surfaceObject(), &event);
 }
 
 void Soak::apply(const Action& action)

@@ -33,8 +33,9 @@ protected:
 
     void mouse(QEvent::Type type, QPointF pos, Qt::MouseButton button, Qt::MouseButtons buttons)
     {
+        // To the native window or widget, where the window system delivers a user's pointer.
         QMouseEvent event(type, pos, view().mapToGlobal(pos), button, buttons, Qt::NoModifier);
-        QApplication::sendEvent(&view(), &event);
+        QApplication::sendEvent(&view().surfaceObject(), &event);
     }
     void press(QPointF pos, Qt::MouseButton button = Qt::LeftButton, Qt::MouseButtons held = {})
     {
