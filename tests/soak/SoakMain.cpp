@@ -29,6 +29,7 @@
 #ifdef __SANITIZE_ADDRESS__
 // The sanitizer's own count of live heap bytes (its allocator replaces malloc's).
 extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
+extern "C" void __sanitizer_purge_allocator();
 #endif
 
 using namespace velmar;
@@ -39,6 +40,7 @@ constexpr long kActionsPerWindow = 500;
 // Memory is first read once this many actions have run: by then every kind of action, window and
 // dialog has been made at least once, and the allocators hold what they keep for reuse.
 constexpr long kWarmUpActions = 5000;
+constexpr long kMemoryReportActions = 5000;
 constexpr int kWedgedSeconds = 120;
 
 // What the watchdog prints if the program wedges: a wedge never returns to be shrunk. `progress`
@@ -78,24 +80,37 @@ void watchForWedges()
     }).detach();
 }
 
-// Resident memory and the bytes the program holds on its heap, in MiB.
+// Resident memory and the bytes the program holds on its heap, in MiB. `resident` is as read;
+// `kept` is read again once the allocator has handed back what it only keeps for reuse (glibc's free
+// pages; under AddressSanitizer also its quarantine of freed blocks, up to 256 MiB by default), so
+// that it grows only with what the program itself holds.
 struct Memory {
     double resident = 0;
+    double kept = 0;
     double heap = 0;
 };
+
+double residentNow()
+{
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.rfind("VmRSS:", 0) == 0)
+            return std::atof(line.c_str() + 6) / 1024.0;
+    return 0;
+}
 
 Memory memoryNow()
 {
     Memory m;
-    std::ifstream status("/proc/self/status");
-    for (std::string line; std::getline(status, line);)
-        if (line.rfind("VmRSS:", 0) == 0)
-            m.resident = std::atof(line.c_str() + 6) / 1024.0;
+    m.resident = residentNow();
 #ifdef __SANITIZE_ADDRESS__
+    __sanitizer_purge_allocator();
     m.heap = double(__sanitizer_get_current_allocated_bytes()) / (1024.0 * 1024.0);
 #else
+    malloc_trim(0);
     m.heap = double(mallinfo2().uordblks) / (1024.0 * 1024.0);
 #endif
+    m.kept = residentNow();
     return m;
 }
 
@@ -304,22 +319,22 @@ int main(int argc, char** argv)
     std::array<long, soak::kActCount> covered{};
     long moves = 0;
     long done = 0;
-    Memory warm;
+    Memory warm, end;
     for (unsigned window = 0; done < options.actions; ++window) {
         const long count = std::min(kActionsPerWindow, options.actions - done);
         if (!soakOneWindow(options.seed * 7919u + window, count, covered, moves))
             return 1;
         done += count;
-        if (done == kWarmUpActions)
-            warm = memoryNow();
-        if (done % 5000 == 0 || done == options.actions) {
-            const Memory now = memoryNow();
-            std::printf("soak: %ld actions, %.0f actions/s, resident %.1f MiB, heap %.1f MiB\n", done,
-                        done / (timer.elapsed() / 1000.0), now.resident, now.heap);
+        if (done % kMemoryReportActions == 0 || done == options.actions) {
+            end = memoryNow();
+            if (done == kWarmUpActions)
+                warm = end;
+            std::printf("soak: %ld actions, %.0f actions/s, resident %.1f MiB, %.1f MiB without the allocator's "
+                        "spare memory, heap in use %.1f MiB\n",
+                        done, done / (timer.elapsed() / 1000.0), end.resident, end.kept, end.heap);
             std::fflush(stdout);
         }
     }
-    const Memory end = memoryNow();
     const double actionSeconds = timer.elapsed() / 1000.0;
     std::array<long, 3> closedWhere{};
     if (!closes(argv[0], options.closes, options.seed, closedWhere))
@@ -330,10 +345,11 @@ int main(int argc, char** argv)
     std::printf("soak: closed %ld times between actions, %ld inside a turn, %ld inside a pattern\n", closedWhere[0],
                 closedWhere[1], closedWhere[2]);
     if (done > kWarmUpActions)
-        std::printf("soak: resident memory %.1f MiB after the warm-up (%ld actions), %.1f MiB after %ld actions: "
-                    "%+.1f MiB; heap %.1f MiB, then %.1f MiB: %+.1f MiB\n",
-                    warm.resident, kWarmUpActions, end.resident, done, end.resident - warm.resident, warm.heap,
-                    end.heap, end.heap - warm.heap);
+        std::printf("soak: memory from the warm-up (%ld actions) to the end (%ld actions): without the allocator's "
+                    "spare memory %.1f -> %.1f MiB, %+.1f MiB (the program's own growth); resident as read %.1f -> "
+                    "%.1f MiB, %+.1f MiB; heap in use %+.1f MiB\n",
+                    kWarmUpActions, done, warm.kept, end.kept, end.kept - warm.kept, warm.resident, end.resident,
+                    end.resident - warm.resident, end.heap - warm.heap);
     std::printf("soak: covered");
     for (int i = 0; i < soak::kActCount; ++i)
         std::printf(" %s %ld", soak::toString(soak::Act(i)), covered[std::size_t(i)]);
