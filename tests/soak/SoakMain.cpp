@@ -107,6 +107,7 @@ Memory memoryNow()
     Memory m;
     m.resident = residentNow();
 #ifdef __SANITIZE_ADDRESS__
+    // Between windows, so no block freed by a window still alive leaves the quarantine early.
     __sanitizer_purge_allocator();
     m.heap = double(__sanitizer_get_current_allocated_bytes()) / (1024.0 * 1024.0);
 #else
