@@ -2,11 +2,12 @@
 # make test  - install what is missing, build, run every test (under Xvfb when there is no display)
 # make test-sanitize - the same tests built with AddressSanitizer and UndefinedBehaviorSanitizer
 # make soak - 10^5 random actions and 200 closes on the real window, with the sanitizers (SEED=n to vary)
+# make soak-memory - the same 10^5 actions on the plain build, for its resident memory (no closes)
 # make package - the Debian package, in build/release; make test-package checks, installs, runs and removes it (as root)
 # make format - format every C++ file of the tree as .clang-format says (scripts/check-format.sh checks it)
 # make bench - the benchmarks in bench/: Google Benchmark figures, then the whole program against a bare view,
 #              composited as a widget and as a native OpenGL window
-.PHONY: run test test-sanitize soak package test-package build build-asan bench deps clean format
+.PHONY: run test test-sanitize soak soak-memory package test-package build build-asan bench deps clean format
 
 deps:
 	@bash scripts/install-deps.sh
@@ -36,6 +37,10 @@ soak: build-asan
 	@env ASAN_OPTIONS=halt_on_error=1:detect_leaks=1 LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0:use_tls=0 \
 	  UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
 	  dbus-run-session -- xvfb-run -a -s "-screen 0 1280x1024x24" ./build/asan/tests/velmar_soak --actions 100000 --closes 200 --seed $${SEED:-1}
+
+# Resident memory is measured without the sanitizers: theirs grows with the run whatever the program holds.
+soak-memory: build
+	@xvfb-run -a -s "-screen 0 1280x1024x24" ./build/dev/tests/velmar_soak --actions 100000 --closes 0 --seed $${SEED:-1}
 
 package: deps
 	@cmake --preset release >/dev/null

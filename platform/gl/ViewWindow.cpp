@@ -2,6 +2,8 @@
 
 #include <QOpenGLContext>
 
+#include <malloc.h>
+
 namespace velmar::platform {
 
 ViewWindow::ViewWindow(Viewport3D& view) : m_view(view)
@@ -53,6 +55,12 @@ void ViewWindow::paint()
         return;
     m_view.drawFrame();
     m_context->swapBuffers(this);
+    if (!m_trimmed) {
+        // The driver compiles its shaders for the first frame, the swap included, and frees a megabyte of
+        // small working blocks all over the heap: handed back once, they do not stay resident.
+        m_trimmed = true;
+        malloc_trim(0);
+    }
 }
 
 bool ViewWindow::event(QEvent* event)

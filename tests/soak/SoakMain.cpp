@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QPixmapCache>
 #include <QProcess>
 #include <QTest>
 #include <QTimer>
@@ -29,6 +30,7 @@
 #ifdef __SANITIZE_ADDRESS__
 // The sanitizer's own count of live heap bytes (its allocator replaces malloc's).
 extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
+extern "C" void __sanitizer_purge_allocator();
 #endif
 
 using namespace velmar;
@@ -39,6 +41,7 @@ constexpr long kActionsPerWindow = 500;
 // Memory is first read once this many actions have run: by then every kind of action, window and
 // dialog has been made at least once, and the allocators hold what they keep for reuse.
 constexpr long kWarmUpActions = 5000;
+constexpr long kMemoryReportActions = 5000;
 constexpr int kWedgedSeconds = 120;
 
 // What the watchdog prints if the program wedges: a wedge never returns to be shrunk. `progress`
@@ -78,25 +81,63 @@ void watchForWedges()
     }).detach();
 }
 
-// Resident memory and the bytes the program holds on its heap, in MiB.
+// Resident memory and the bytes the program holds on its heap, in MiB, read after Qt's pixmap cache
+// is emptied (the styles' pictures, up to its 10 MiB limit, filled anew at every size the panel is
+// drawn at: bounded, not grown). `resident` is as read; `kept` is read again once the allocator has
+// handed back what it only keeps for reuse: glibc's free pages, or under AddressSanitizer its
+// quarantine of freed blocks (up to 256 MiB) and free pages.
 struct Memory {
     double resident = 0;
+    double kept = 0;
     double heap = 0;
 };
 
-Memory memoryNow()
+double residentNow()
 {
-    Memory m;
     std::ifstream status("/proc/self/status");
     for (std::string line; std::getline(status, line);)
         if (line.rfind("VmRSS:", 0) == 0)
-            m.resident = std::atof(line.c_str() + 6) / 1024.0;
+            return std::atof(line.c_str() + 6) / 1024.0;
+    return 0;
+}
+
+Memory memoryNow()
+{
+    QPixmapCache::clear();
+    Memory m;
+    m.resident = residentNow();
 #ifdef __SANITIZE_ADDRESS__
+    // Between windows, so no block freed by a window still alive leaves the quarantine early.
+    __sanitizer_purge_allocator();
     m.heap = double(__sanitizer_get_current_allocated_bytes()) / (1024.0 * 1024.0);
 #else
-    m.heap = double(mallinfo2().uordblks) / (1024.0 * 1024.0);
+    malloc_trim(0);
+    const struct mallinfo2 heap = mallinfo2();
+    m.heap = double(heap.uordblks + heap.hblkhd) / (1024.0 * 1024.0); // blocks in the heap and mapped apart
 #endif
+    m.kept = residentNow();
     return m;
+}
+
+// Growth from the warm-up to the end, by the figure that counts: on the plain build resident memory;
+// under AddressSanitizer the heap in use, as its own quarantine, allocator and stack records make
+// resident memory grow with the run whatever the program holds.
+void printGrowth(const Memory& warm, const Memory& end, long done)
+{
+#ifdef __SANITIZE_ADDRESS__
+    std::printf("soak: memory from the warm-up (%ld actions) to the end (%ld actions): heap in use %.1f -> %.1f MiB, "
+                "%+.1f MiB (the figure that counts here); resident memory, which AddressSanitizer's own records "
+                "swell, %.1f -> %.1f MiB as read, %.1f -> %.1f MiB without its quarantine (the plain build's soak, "
+                "make soak-memory, measures resident memory)\n",
+                kWarmUpActions, done, warm.heap, end.heap, end.heap - warm.heap, warm.resident, end.resident, warm.kept,
+                end.kept);
+#else
+    std::printf("soak: memory from the warm-up (%ld actions) to the end (%ld actions): resident %.1f -> %.1f MiB, "
+                "%+.1f MiB (the figure that counts); without the allocator's free pages %.1f -> %.1f MiB; heap in use "
+                "%.1f -> %.1f MiB\n",
+                kWarmUpActions, done, warm.resident, end.resident, end.resident - warm.resident, warm.kept, end.kept,
+                warm.heap, end.heap);
+#endif
 }
 
 struct Options {
@@ -284,6 +325,12 @@ bool closes(const char* self, long count, unsigned seed, std::array<long, 3>& wh
 int main(int argc, char** argv)
 {
     const Options options = parseOptions(argc, argv);
+#ifndef __SANITIZE_ADDRESS__
+    // Blocks of 256 KiB and more (a whole-screen multisampled surface, a texture) are mapped apart and
+    // handed back when freed; by default glibc does so only until the first such block is freed, and
+    // resident memory then swings by tens of MiB with the sizes the window last took.
+    mallopt(M_MMAP_THRESHOLD, 256 * 1024);
+#endif
     platform::installDefaultSurfaceFormat();
     int qtArgc = 1;
     QApplication app(qtArgc, argv);
@@ -304,22 +351,22 @@ int main(int argc, char** argv)
     std::array<long, soak::kActCount> covered{};
     long moves = 0;
     long done = 0;
-    Memory warm;
+    Memory warm, end;
     for (unsigned window = 0; done < options.actions; ++window) {
         const long count = std::min(kActionsPerWindow, options.actions - done);
         if (!soakOneWindow(options.seed * 7919u + window, count, covered, moves))
             return 1;
         done += count;
-        if (done == kWarmUpActions)
-            warm = memoryNow();
-        if (done % 5000 == 0 || done == options.actions) {
-            const Memory now = memoryNow();
-            std::printf("soak: %ld actions, %.0f actions/s, resident %.1f MiB, heap %.1f MiB\n", done,
-                        done / (timer.elapsed() / 1000.0), now.resident, now.heap);
+        if (done % kMemoryReportActions == 0 || done == options.actions) {
+            end = memoryNow();
+            if (done == kWarmUpActions)
+                warm = end;
+            std::printf("soak: %ld actions, %.0f actions/s, resident %.1f MiB, %.1f MiB without the allocator's "
+                        "spare memory, heap in use %.1f MiB\n",
+                        done, done / (timer.elapsed() / 1000.0), end.resident, end.kept, end.heap);
             std::fflush(stdout);
         }
     }
-    const Memory end = memoryNow();
     const double actionSeconds = timer.elapsed() / 1000.0;
     std::array<long, 3> closedWhere{};
     if (!closes(argv[0], options.closes, options.seed, closedWhere))
@@ -330,10 +377,7 @@ int main(int argc, char** argv)
     std::printf("soak: closed %ld times between actions, %ld inside a turn, %ld inside a pattern\n", closedWhere[0],
                 closedWhere[1], closedWhere[2]);
     if (done > kWarmUpActions)
-        std::printf("soak: resident memory %.1f MiB after the warm-up (%ld actions), %.1f MiB after %ld actions: "
-                    "%+.1f MiB; heap %.1f MiB, then %.1f MiB: %+.1f MiB\n",
-                    warm.resident, kWarmUpActions, end.resident, done, end.resident - warm.resident, warm.heap,
-                    end.heap, end.heap - warm.heap);
+        printGrowth(warm, end, done);
     std::printf("soak: covered");
     for (int i = 0; i < soak::kActCount; ++i)
         std::printf(" %s %ld", soak::toString(soak::Act(i)), covered[std::size_t(i)]);
