@@ -40,7 +40,7 @@ soak: build-asan
 
 # Resident memory is measured without the sanitizers: theirs grows with the run whatever the program holds.
 soak-memory: build
-	@xvfb-run -a -s "-screen 0 1280x1024x24" ./build/dev/tests/velmar_soak --actions 100000 --closes 0 --seed $${SEED:-1}
+	@dbus-run-session -- xvfb-run -a -s "-screen 0 1280x1024x24" ./build/dev/tests/velmar_soak --actions 100000 --closes 0 --seed $${SEED:-1}
 
 package: deps
 	@cmake --preset release >/dev/null
