@@ -4,12 +4,14 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QWindow>
 
 namespace {
 
-// Qt centres a box before the window manager has framed it, so the frame pushes it off centre; once the
-// real frame is known (the first move, paint or activation that shows one) the box is centred again,
-// frame and all.
+// Qt centres a box before the window manager has framed it, so the frame pushes it off centre; each
+// time a move, paint or activation shows a frame not yet allowed for, the box is centred again, frame and
+// all. The frame is asked of the box's window: the widget's own copy of it can miss the window manager's
+// late answer and stay unframed. A user's drag changes no frame, so it is left where the user puts it.
 class CentreWhenFramed : public QObject {
 public:
     explicit CentreWhenFramed(QWidget* box) : QObject(box), m_box(box) { box->installEventFilter(this); }
@@ -20,16 +22,20 @@ protected:
         const QEvent::Type type = event->type();
         if (type != QEvent::Move && type != QEvent::Resize && type != QEvent::Paint && type != QEvent::WindowActivate)
             return false;
-        const QRect frame = m_box->frameGeometry();
-        if (frame == m_box->geometry() || !m_box->screen())
+        const QWindow* window = m_box->windowHandle();
+        if (!window || !m_box->screen())
             return false;
-        m_box->removeEventFilter(this);
-        m_box->move(m_box->pos() + m_box->screen()->availableGeometry().center() - frame.center());
+        const QMargins frame = window->frameMargins();
+        if (frame.isNull() || frame == m_centredFor)
+            return false;
+        m_centredFor = frame;
+        m_box->move(m_box->pos() + m_box->screen()->availableGeometry().center() - window->frameGeometry().center());
         return false;
     }
 
 private:
     QWidget* m_box;
+    QMargins m_centredFor;
 };
 
 } // namespace

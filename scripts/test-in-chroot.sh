@@ -26,6 +26,9 @@ mirror=$(grep -rhoE '(URIs:|^deb)[[:space:]]+[^[:space:]]*/debian/?([[:space:]]|
 [ -n "$mirror" ] || { echo "test-in-chroot: no Debian mirror found in /etc/apt" >&2; exit 1; }
 
 root=$(mktemp -d "/var/tmp/velmar-chroot-$dist.XXXXXX")
+# mktemp keeps its folder to root alone; as the chroot's / it must let every user in (the package test
+# starts the program as an ordinary user).
+chmod 755 "$root"
 mounts=()
 cleanup() {
   local i
