@@ -18,7 +18,7 @@ void TurnHistory::onPlayed(const Move& move, TurnOrigin origin)
 void TurnHistory::recordJump(const cube::CubeSnapshot& before, const cube::CubeSnapshot& after)
 {
     if (before != after)
-        push(Jump{before, after});
+        push(std::make_shared<const Jump>(Jump{before, after}));
 }
 
 void TurnHistory::push(Step step)
@@ -48,7 +48,7 @@ std::optional<std::pair<Move, TurnOrigin>> TurnHistory::takeBack()
     m_undone.push_back(step);
     if (const Move* move = std::get_if<Move>(&step))
         return std::pair{move->inverse(), TurnOrigin::Undo};
-    cube::restoreSnapshot(m_cube, std::get<Jump>(step).before);
+    cube::restoreSnapshot(m_cube, std::get<std::shared_ptr<const Jump>>(step)->before);
     emit jumped(true);
     return std::nullopt;
 }
@@ -62,7 +62,7 @@ std::optional<std::pair<Move, TurnOrigin>> TurnHistory::playAgain()
     m_done.push_back(step);
     if (const Move* move = std::get_if<Move>(&step))
         return std::pair{*move, TurnOrigin::Redo};
-    cube::restoreSnapshot(m_cube, std::get<Jump>(step).after);
+    cube::restoreSnapshot(m_cube, std::get<std::shared_ptr<const Jump>>(step)->after);
     emit jumped(false);
     return std::nullopt;
 }

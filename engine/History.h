@@ -13,6 +13,7 @@
 #include "cube/CubeSnapshot.h"
 
 #include <deque>
+#include <memory>
 #include <variant>
 
 namespace velmar::engine {
@@ -44,7 +45,9 @@ private:
         cube::CubeSnapshot before;
         cube::CubeSnapshot after;
     };
-    using Step = std::variant<Move, Jump>;
+    // A jump holds two whole cubes: kept apart, so that the far more common turns cost a pointer's
+    // width in the lists, not a jump's.
+    using Step = std::variant<Move, std::shared_ptr<const Jump>>;
 
     void onPlayed(const Move& move, TurnOrigin origin);
     void push(Step step);
