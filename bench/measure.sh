@@ -6,6 +6,10 @@
 # usage: bench/measure.sh [RUNS]        (default 5; needs xvfb, xdotool, libx11-dev and a C compiler)
 #        FLOOR_ARGS=--native bench/measure.sh   measures against a floor drawn in a native OpenGL window,
 #        as the program's view is, instead of a QOpenGLWidget composited into its window.
+#        COLD=1 bench/measure.sh   gives every run an empty cache folder, as on a first launch: the
+#        driver then compiles the shaders anew instead of taking them from its shader cache. By default
+#        each program keeps one cache folder over its runs (the warm-up fills it), as every later
+#        launch on a user's machine does.
 set -euo pipefail
 runs=${1:-5}
 cd "$(dirname "$0")/.."
@@ -52,8 +56,10 @@ launch() {
   local name=$1; shift
   local log=$work/swaps.$RANDOM home t0 found wid tmap first
   home=$(mktemp -d -p "$work")
+  local cache=$work/cache.${name// /_}
+  [ -n "${COLD:-}" ] && cache=$home/.cache
   t0=$(now_us)
-  env -u XDG_CONFIG_HOME -u XDG_DATA_HOME -u XDG_CACHE_HOME HOME="$home" SWAPLOG="$log" \
+  env -u XDG_CONFIG_HOME -u XDG_DATA_HOME HOME="$home" XDG_CACHE_HOME="$cache" SWAPLOG="$log" \
     LD_PRELOAD="$tools/swapcount.so" "$@" >/dev/null 2>&1 &
   local pid=$!
   found=$("$tools/waitmapped" "^$name" 20) || { echo "measure: no window for $name" >&2; kill "$pid"; return 1; }
@@ -136,7 +142,10 @@ V=$work/velmar F=$work/floor
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (a == "NA" || b == "NA" || b == 0) print "NA"; else printf "%.2f\n", a / b }'; }
 row() { printf "%-42s %10s %10s %8s\n" "$@"; }
 
-printf "medians of %s runs on %s (Xvfb, llvmpipe), floor %s\n" "$runs" "$(nproc) cores" "${FLOOR_ARGS:-as a QOpenGLWidget}"
+caches="caches kept from the warm-up"
+[ -n "${COLD:-}" ] && caches="every launch a first one (empty caches)"
+printf "medians of %s runs on %s (Xvfb, llvmpipe), floor %s, %s\n" "$runs" "$(nproc) cores" \
+  "${FLOOR_ARGS:-as a QOpenGLWidget}" "$caches"
 row "figure" "floor" "VelmarCube" "ratio"
 row "launch -> window mapped (ms)" "$(col $F 1)" "$(col $V 1)" "$(ratio "$(col $V 1)" "$(col $F 1)")"
 row "launch -> first frame (ms)" "$(col $F 2)" "$(col $V 2)" "$(ratio "$(col $V 2)" "$(col $F 2)")"

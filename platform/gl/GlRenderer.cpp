@@ -203,6 +203,10 @@ bool GlRenderer::buildProgram(Program& program, const char* vertexSource, const 
     m_gl->glAttachShader(id, vs);
     m_gl->glAttachShader(id, fs);
     m_gl->glLinkProgram(id);
+    // Detached, the shaders are deleted at once: an attached shader keeps its compiled form alive
+    // for as long as the program lives.
+    m_gl->glDetachShader(id, vs);
+    m_gl->glDetachShader(id, fs);
     m_gl->glDeleteShader(vs);
     m_gl->glDeleteShader(fs);
     int ok = 0;
