@@ -2,8 +2,6 @@
 
 #include <QOpenGLContext>
 
-#include <malloc.h>
-
 namespace velmar::platform {
 
 ViewWindow::ViewWindow(Viewport3D& view) : m_view(view)
@@ -55,12 +53,7 @@ void ViewWindow::paint()
         return;
     m_view.drawFrame();
     m_context->swapBuffers(this);
-    if (!m_trimmed) {
-        // The driver compiles its shaders for the first frame, the swap included, and frees a megabyte of
-        // small working blocks all over the heap: handed back once, they do not stay resident.
-        m_trimmed = true;
-        malloc_trim(0);
-    }
+    m_view.framePresented();
 }
 
 bool ViewWindow::event(QEvent* event)

@@ -36,7 +36,6 @@ private:
     Viewport3D& m_view;
     std::unique_ptr<QOpenGLContext> m_context;
     bool m_ready = false;
-    bool m_trimmed = false; // the heap handed back after the first frame
 };
 
 } // namespace velmar::platform
