@@ -27,12 +27,10 @@ mkdir -p "$tools"
 [ "$tools/waitmapped" -nt bench/tools/waitmapped.c ] || cc -O2 -o "$tools/waitmapped" bench/tools/waitmapped.c -lX11
 
 work=$(mktemp -d)
-display=:$((200 + RANDOM % 300))
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null; pkill -P $$ 2>/dev/null; rm -rf "$work"' EXIT
-export DISPLAY=$display
-sleep 1
+XVFB_PID=
+trap 'kill $XVFB_PID 2>/dev/null; pkill -P $$ 2>/dev/null; rm -rf "$work"' EXIT
+source scripts/private-xvfb.sh
+start_private_xvfb "$work/xvfb.log"
 
 hz=$(getconf CLK_TCK)
 now_us() { local t=$EPOCHREALTIME; echo "${t/./}"; }

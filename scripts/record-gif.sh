@@ -12,12 +12,10 @@ for tool in import convert xdotool Xvfb; do
   command -v "$tool" >/dev/null || { echo "record-gif: needs $tool (apt-get install imagemagick xdotool xvfb)" >&2; exit 1; }
 done
 frames=$(mktemp -d)
-display=:$((90 + RANDOM % 100))
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null; rm -rf "$frames"' EXIT
-export DISPLAY=$display
-sleep 1
+XVFB_PID=
+trap 'kill $XVFB_PID 2>/dev/null; rm -rf "$frames"' EXIT
+source scripts/private-xvfb.sh
+start_private_xvfb "$frames/xvfb.log"
 "$bin" >/dev/null 2>&1 &
 app=$!
 # The window is centred on the screen with no window manager: 466 x 567 at (407, 228).

@@ -22,12 +22,9 @@ stop() {
 trap stop EXIT
 trap 'exit 130' INT TERM
 
-# Xvfb picks a free display itself and writes its number once it accepts clients.
-exec {fd}<> <(:)
-Xvfb -displayfd "$fd" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-pids+=($!)
-read -r -t 30 -u "$fd" display || { echo "with-openbox: Xvfb did not start" >&2; cat "$work/xvfb.log" >&2; exit 1; }
-export DISPLAY=:$display
+source "$(dirname "$0")/private-xvfb.sh"
+start_private_xvfb "$work/xvfb.log" || { pids+=("$XVFB_PID"); exit 1; }
+pids+=("$XVFB_PID")
 openbox --sm-disable >"$work/openbox.log" 2>&1 &
 pids+=($!)
 # The window manager is up once it has announced itself on the root window.
