@@ -1,7 +1,9 @@
 // The soak's driver. `velmar_soak --actions N --closes M [--seed S]` runs N random actions on the real
 // window, a fresh window every 500, and M closes at random moments, each in a fresh process; it prints
 // the pace and what was covered, and for a failure the seed and the shortest action list that still
-// fails. `--close SEED` is one such process; `--replay "Act a b c; ..."` replays a list.
+// fails. `--close SEED` is one such process; `--replay "Act a b c; ..."` replays a list. To find what
+// makes memory grow: `--report-every N` reads it every N actions, `--per-window N` makes a fresh window
+// every N actions (0: windows with no actions), `--only Act` plays only that act.
 #include "Soak.h"
 
 #include "platform/controls/ChoiceList.h"
@@ -83,7 +85,9 @@ void watchForWedges()
 
 // Resident memory and the bytes the program holds on its heap, in MiB, read after Qt's pixmap cache
 // is emptied (the styles' pictures, up to its 10 MiB limit, filled anew at every size the panel is
-// drawn at: bounded, not grown). `resident` is as read; `kept` is read again once the allocator has
+// drawn at: bounded, not grown). Emptying it keeps the name of every picture ever cached (Qt 6.4), and
+// the names hold each widget's palette, new with every window: about 40 KiB a window of 500 actions,
+// which a single window never repeats. `resident` is as read; `kept` is read again once the allocator has
 // handed back what it only keeps for reuse: glibc's free pages, or under AddressSanitizer its
 // quarantine of freed blocks (up to 256 MiB) and free pages.
 struct Memory {
@@ -146,6 +150,9 @@ struct Options {
     unsigned seed = 1;
     long closeSeed = -1;
     std::string replay;
+    long reportEvery = kMemoryReportActions;
+    long perWindow = kActionsPerWindow;
+    int only = -1; // an act, or any
 };
 
 Options parseOptions(int argc, char** argv)
@@ -163,12 +170,22 @@ Options parseOptions(int argc, char** argv)
             o.closeSeed = std::atol(argv[++i]);
         else if (flag == "--replay")
             o.replay = argv[++i];
+        else if (flag == "--report-every")
+            o.reportEvery = std::max(1L, std::atol(argv[++i]));
+        else if (flag == "--per-window")
+            o.perWindow = std::max(0L, std::atol(argv[++i]));
+        else if (flag == "--only")
+            for (int act = 0, given = ++i; act < soak::kActCount; ++act)
+                if (std::strcmp(argv[given], soak::toString(soak::Act(act))) == 0)
+                    o.only = act;
     }
     return o;
 }
 
 // One window's worth of actions; on a failure, prints the seed and the shrunk list and returns false.
-bool soakOneWindow(unsigned seed, long count, std::array<long, soak::kActCount>& covered, long& moves)
+// `afterAction` runs after each action that passed.
+bool soakOneWindow(unsigned seed, long count, int only, const std::function<void()>& afterAction,
+                   std::array<long, soak::kActCount>& covered, long& moves)
 {
     std::mt19937 random(seed);
     std::vector<soak::Action> done;
@@ -186,6 +203,8 @@ bool soakOneWindow(unsigned seed, long count, std::array<long, soak::kActCount>&
     }
     for (long i = 0; i < count; ++i) {
         done.push_back(soak::randomAction(random));
+        if (only >= 0)
+            done.back().act = soak::Act(only);
         {
             const std::lock_guard<std::mutex> hold(g_trace.lock);
             g_trace.actions.push_back(done.back());
@@ -202,6 +221,7 @@ bool soakOneWindow(unsigned seed, long count, std::array<long, soak::kActCount>&
                         soak::toString(shortest).c_str());
             return false;
         }
+        afterAction();
     }
     for (int i = 0; i < soak::kActCount; ++i)
         covered[std::size_t(i)] += soak.covered()[std::size_t(i)];
@@ -352,20 +372,33 @@ int main(int argc, char** argv)
     long moves = 0;
     long done = 0;
     Memory warm, end;
+    auto report = [&] {
+        if (done % options.reportEvery != 0 && done != options.actions)
+            return;
+        end = memoryNow();
+        if (done == kWarmUpActions)
+            warm = end;
+        std::printf("soak: %ld actions, %.0f actions/s, resident %.1f MiB, %.1f MiB without the allocator's spare "
+                    "memory, heap in use %.3f MiB\n",
+                    done, done / (timer.elapsed() / 1000.0), end.resident, end.kept, end.heap);
+        std::fflush(stdout);
+    };
     for (unsigned window = 0; done < options.actions; ++window) {
-        const long count = std::min(kActionsPerWindow, options.actions - done);
-        if (!soakOneWindow(options.seed * 7919u + window, count, covered, moves))
+        const long count = std::min(options.perWindow, options.actions - done);
+        // Read within a window only when asked to: the default reads come between windows.
+        const bool within = options.reportEvery < options.perWindow;
+        const auto afterAction = [&] {
+            ++done;
+            if (within)
+                report();
+        };
+        if (!soakOneWindow(options.seed * 7919u + window, count, options.only, afterAction, covered, moves))
             return 1;
-        done += count;
-        if (done % kMemoryReportActions == 0 || done == options.actions) {
-            end = memoryNow();
-            if (done == kWarmUpActions)
-                warm = end;
-            std::printf("soak: %ld actions, %.0f actions/s, resident %.1f MiB, %.1f MiB without the allocator's "
-                        "spare memory, heap in use %.1f MiB\n",
-                        done, done / (timer.elapsed() / 1000.0), end.resident, end.kept, end.heap);
-            std::fflush(stdout);
-        }
+        // With no actions per window, each window made and closed counts as one.
+        if (count == 0)
+            ++done;
+        if (!within || count == 0)
+            report();
     }
     const double actionSeconds = timer.elapsed() / 1000.0;
     std::array<long, 3> closedWhere{};
