@@ -383,15 +383,15 @@ int main(int argc, char** argv)
                     done, done / (timer.elapsed() / 1000.0), end.resident, end.kept, end.heap);
         std::fflush(stdout);
     };
+    // Read within a window only when asked to: the default reads come between windows.
+    const bool within = options.reportEvery < options.perWindow;
+    const auto afterAction = [&] {
+        ++done;
+        if (within)
+            report();
+    };
     for (unsigned window = 0; done < options.actions; ++window) {
         const long count = std::min(options.perWindow, options.actions - done);
-        // Read within a window only when asked to: the default reads come between windows.
-        const bool within = options.reportEvery < options.perWindow;
-        const auto afterAction = [&] {
-            ++done;
-            if (within)
-                report();
-        };
         if (!soakOneWindow(options.seed * 7919u + window, count, options.only, afterAction, covered, moves))
             return 1;
         // With no actions per window, each window made and closed counts as one.
