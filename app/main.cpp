@@ -4,6 +4,7 @@
 #include "platform/gl/SurfaceFormat.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QIcon>
 #include <QImageReader>
 #include <QPixmap>
@@ -17,12 +18,12 @@ int main(int, char** argv)
     QApplication app(qtArgc, qtArgv);
     QApplication::setApplicationName(QStringLiteral("VelmarCube"));
     QApplication::setDesktopFileName(QStringLiteral("org.velmar.VelmarCube"));
-    // Sizes for title bars, task bars and window switchers; launchers take the installed icon. Each size
-    // is decoded at start-up and sent to the X server, so the 256-pixel one is left out. The files are
-    // read as PNG and nothing else: asked to guess, Qt would load every image plugin to ask it first.
+    // Every size the build put in the resources (it leaves out the largest, which launchers take from the
+    // installed icon). The files are read as PNG and nothing else: asked to guess, Qt would load every
+    // image plugin to ask it first.
     QIcon icon;
-    for (int size : {16, 32, 48, 64, 128}) {
-        QImageReader png(QStringLiteral(":/icons/%1.png").arg(size), "png");
+    for (const QString& file : QDir(QStringLiteral(":/icons")).entryList(QDir::Files)) {
+        QImageReader png(QStringLiteral(":/icons/") + file, "png");
         png.setAutoDetectImageFormat(false);
         icon.addPixmap(QPixmap::fromImage(png.read()));
     }
