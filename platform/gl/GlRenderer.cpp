@@ -127,23 +127,32 @@ void GlRenderer::buildTextures(const Scene& scene)
         m_objects.layers.push_back(image);
         size = size.expandedTo(image->size());
     }
+    // Layer 0 is plain white, for what has no picture.
+    std::vector<QImage> images;
+    images.reserve(m_objects.layers.size() + 1);
+    images.emplace_back(size, QImage::Format_RGBA8888).fill(Qt::white);
+    for (const QImage* image : m_objects.layers)
+        images.push_back(
+            (image->size() == size ? *image : image->scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation))
+                .convertToFormat(QImage::Format_RGBA8888));
     m_gl->glGenTextures(1, &m_objects.textures);
     m_gl->glBindTexture(GL_TEXTURE_2D_ARRAY, m_objects.textures);
-    m_gl->glTexImage3D(GL_TEXTURE_2D_ARRAY, 0, GL_RGBA8, size.width(), size.height(),
-                       GLsizei(m_objects.layers.size() + 1), 0, GL_RGBA, GL_UNSIGNED_BYTE, nullptr);
-    QImage white(size, QImage::Format_RGBA8888);
-    white.fill(Qt::white);
-    m_gl->glTexSubImage3D(GL_TEXTURE_2D_ARRAY, 0, 0, 0, 0, size.width(), size.height(), 1, GL_RGBA, GL_UNSIGNED_BYTE,
-                          white.constBits());
-    for (std::size_t i = 0; i < m_objects.layers.size(); ++i) {
-        const QImage* image = m_objects.layers[i];
-        const QImage rgba =
-            (image->size() == size ? *image : image->scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation))
-                .convertToFormat(QImage::Format_RGBA8888);
-        m_gl->glTexSubImage3D(GL_TEXTURE_2D_ARRAY, 0, 0, 0, GLint(i + 1), size.width(), size.height(), 1, GL_RGBA,
-                              GL_UNSIGNED_BYTE, rgba.constBits());
+    // The smaller levels are made here, each by halving the one before, rather than by glGenerateMipmap:
+    // for that one blit llvmpipe would compile three shaders of its own before the first frame.
+    for (int level = 0;; ++level) {
+        const QSize at = images.front().size();
+        m_gl->glTexImage3D(GL_TEXTURE_2D_ARRAY, level, GL_RGBA8, at.width(), at.height(), GLsizei(images.size()), 0,
+                           GL_RGBA, GL_UNSIGNED_BYTE, nullptr);
+        for (std::size_t i = 0; i < images.size(); ++i)
+            m_gl->glTexSubImage3D(GL_TEXTURE_2D_ARRAY, level, 0, 0, GLint(i), at.width(), at.height(), 1, GL_RGBA,
+                                  GL_UNSIGNED_BYTE, images[i].constBits());
+        if (at == QSize(1, 1))
+            break;
+        const QSize half(std::max(1, at.width() / 2), std::max(1, at.height() / 2));
+        for (QImage& image : images)
+            image = image.scaled(half, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                        .convertToFormat(QImage::Format_RGBA8888);
     }
-    m_gl->glGenerateMipmap(GL_TEXTURE_2D_ARRAY);
     m_gl->glTexParameteri(GL_TEXTURE_2D_ARRAY, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);
     m_gl->glTexParameteri(GL_TEXTURE_2D_ARRAY, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
     m_gl->glTexParameteri(GL_TEXTURE_2D_ARRAY, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
