@@ -40,7 +40,7 @@ soak: build-asan
 
 # Resident memory is measured without the sanitizers: theirs grows with the run whatever the program holds.
 # A window lives for 5000 actions, as a user's window lives long: each fresh window leaves Qt's pixmap
-# cache some 42 KiB of picture names it never gives back (see the README).
+# cache some 42 KiB of picture names it never gives back, and the heap pages they hold (see the README).
 soak-memory: build
 	@dbus-run-session -- xvfb-run -a -s "-screen 0 1280x1024x24" ./build/dev/tests/velmar_soak --actions 100000 --closes 0 --per-window 5000 --seed $${SEED:-1}
 

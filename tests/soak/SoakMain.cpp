@@ -87,21 +87,25 @@ void watchForWedges()
 // is emptied (the styles' pictures, up to its 10 MiB limit, filled anew at every size the panel is
 // drawn at: bounded, not grown). Emptying it keeps the name of every picture ever cached (Qt 6.4), and
 // the names hold each widget's palette, new with every window: about 40 KiB a window of 500 actions,
-// which a single window never repeats. `resident` is as read; `kept` is read again once the allocator has
-// handed back what it only keeps for reuse: glibc's free pages, or under AddressSanitizer its
-// quarantine of freed blocks (up to 256 MiB) and free pages.
+// and the heap pages they are left on, which a single window never repeats. `resident` is as read;
+// `kept` is read again once the allocator has handed back what it only keeps for reuse: glibc's free
+// pages, or under AddressSanitizer its quarantine of freed blocks (up to 256 MiB) and free pages.
+// `kept` is then split into anonymous pages, pages of mapped files and shared memory, to tell the
+// program's data from code it has touched.
 struct Memory {
     double resident = 0;
     double kept = 0;
+    double anonymous = 0, files = 0, shared = 0;
     double heap = 0;
 };
 
-double residentNow()
+// A field of /proc/self/status given in kB, in MiB.
+double statusMiB(const char* field)
 {
     std::ifstream status("/proc/self/status");
     for (std::string line; std::getline(status, line);)
-        if (line.rfind("VmRSS:", 0) == 0)
-            return std::atof(line.c_str() + 6) / 1024.0;
+        if (line.rfind(field, 0) == 0)
+            return std::atof(line.c_str() + std::strlen(field)) / 1024.0;
     return 0;
 }
 
@@ -109,7 +113,7 @@ Memory memoryNow()
 {
     QPixmapCache::clear();
     Memory m;
-    m.resident = residentNow();
+    m.resident = statusMiB("VmRSS:");
 #ifdef __SANITIZE_ADDRESS__
     // Between windows, so no block freed by a window still alive leaves the quarantine early.
     __sanitizer_purge_allocator();
@@ -119,7 +123,10 @@ Memory memoryNow()
     const struct mallinfo2 heap = mallinfo2();
     m.heap = double(heap.uordblks + heap.hblkhd) / (1024.0 * 1024.0); // blocks in the heap and mapped apart
 #endif
-    m.kept = residentNow();
+    m.kept = statusMiB("VmRSS:");
+    m.anonymous = statusMiB("RssAnon:");
+    m.files = statusMiB("RssFile:");
+    m.shared = statusMiB("RssShmem:");
     return m;
 }
 
@@ -379,8 +386,9 @@ int main(int argc, char** argv)
         if (done == kWarmUpActions)
             warm = end;
         std::printf("soak: %ld actions, %.0f actions/s, resident %.1f MiB, %.1f MiB without the allocator's spare "
-                    "memory, heap in use %.3f MiB\n",
-                    done, done / (timer.elapsed() / 1000.0), end.resident, end.kept, end.heap);
+                    "memory (anonymous %.1f, files %.1f, shared %.1f), heap in use %.3f MiB\n",
+                    done, done / (timer.elapsed() / 1000.0), end.resident, end.kept, end.anonymous, end.files,
+                    end.shared, end.heap);
         std::fflush(stdout);
     };
     // Read within a window only when asked to: the default reads come between windows.
