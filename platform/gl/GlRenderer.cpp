@@ -127,14 +127,16 @@ void GlRenderer::buildTextures(const Scene& scene)
         m_objects.layers.push_back(image);
         size = size.expandedTo(image->size());
     }
+    const auto rgbaAt = [](const QImage& image, QSize at) {
+        return (image.size() == at ? image : image.scaled(at, Qt::IgnoreAspectRatio, Qt::SmoothTransformation))
+            .convertToFormat(QImage::Format_RGBA8888);
+    };
     // Layer 0 is plain white, for what has no picture.
     std::vector<QImage> images;
     images.reserve(m_objects.layers.size() + 1);
     images.emplace_back(size, QImage::Format_RGBA8888).fill(Qt::white);
     for (const QImage* image : m_objects.layers)
-        images.push_back(
-            (image->size() == size ? *image : image->scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation))
-                .convertToFormat(QImage::Format_RGBA8888));
+        images.push_back(rgbaAt(*image, size));
     m_gl->glGenTextures(1, &m_objects.textures);
     m_gl->glBindTexture(GL_TEXTURE_2D_ARRAY, m_objects.textures);
     // The smaller levels are made here, each by halving the one before, rather than by glGenerateMipmap:
@@ -150,8 +152,7 @@ void GlRenderer::buildTextures(const Scene& scene)
             break;
         const QSize half(std::max(1, at.width() / 2), std::max(1, at.height() / 2));
         for (QImage& image : images)
-            image = image.scaled(half, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-                        .convertToFormat(QImage::Format_RGBA8888);
+            image = rgbaAt(image, half);
     }
     m_gl->glTexParameteri(GL_TEXTURE_2D_ARRAY, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);
     m_gl->glTexParameteri(GL_TEXTURE_2D_ARRAY, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
