@@ -83,6 +83,11 @@ void watchForWedges()
     }).detach();
 }
 
+// Resident memory as /proc/self/status gives it, in MiB: in all, and split by kind.
+struct Resident {
+    double total = 0, anonymous = 0, files = 0, shared = 0;
+};
+
 // Resident memory and the bytes the program holds on its heap, in MiB, read after Qt's pixmap cache
 // is emptied (the styles' pictures, up to its 10 MiB limit, filled anew at every size the panel is
 // drawn at: bounded, not grown). Emptying it keeps the name of every picture ever cached (Qt 6.4), and
@@ -94,26 +99,28 @@ void watchForWedges()
 // program's data from code it has touched.
 struct Memory {
     double resident = 0;
-    double kept = 0;
-    double anonymous = 0, files = 0, shared = 0;
+    Resident kept;
     double heap = 0;
 };
 
-// A field of /proc/self/status given in kB, in MiB.
-double statusMiB(const char* field)
+Resident residentNow()
 {
+    Resident r;
+    const std::pair<const char*, double*> fields[] = {
+        {"VmRSS:", &r.total}, {"RssAnon:", &r.anonymous}, {"RssFile:", &r.files}, {"RssShmem:", &r.shared}};
     std::ifstream status("/proc/self/status");
     for (std::string line; std::getline(status, line);)
-        if (line.rfind(field, 0) == 0)
-            return std::atof(line.c_str() + std::strlen(field)) / 1024.0;
-    return 0;
+        for (const auto& [field, value] : fields)
+            if (line.rfind(field, 0) == 0)
+                *value = std::atof(line.c_str() + std::strlen(field)) / 1024.0;
+    return r;
 }
 
 Memory memoryNow()
 {
     QPixmapCache::clear();
     Memory m;
-    m.resident = statusMiB("VmRSS:");
+    m.resident = residentNow().total;
 #ifdef __SANITIZE_ADDRESS__
     // Between windows, so no block freed by a window still alive leaves the quarantine early.
     __sanitizer_purge_allocator();
@@ -123,10 +130,7 @@ Memory memoryNow()
     const struct mallinfo2 heap = mallinfo2();
     m.heap = double(heap.uordblks + heap.hblkhd) / (1024.0 * 1024.0); // blocks in the heap and mapped apart
 #endif
-    m.kept = statusMiB("VmRSS:");
-    m.anonymous = statusMiB("RssAnon:");
-    m.files = statusMiB("RssFile:");
-    m.shared = statusMiB("RssShmem:");
+    m.kept = residentNow();
     return m;
 }
 
@@ -140,14 +144,14 @@ void printGrowth(const Memory& warm, const Memory& end, long done)
                 "%+.1f MiB (the figure that counts here); resident memory, which AddressSanitizer's own records "
                 "swell, %.1f -> %.1f MiB as read, %.1f -> %.1f MiB without its quarantine (the plain build's soak, "
                 "make soak-memory, measures resident memory)\n",
-                kWarmUpActions, done, warm.heap, end.heap, end.heap - warm.heap, warm.resident, end.resident, warm.kept,
-                end.kept);
+                kWarmUpActions, done, warm.heap, end.heap, end.heap - warm.heap, warm.resident, end.resident,
+                warm.kept.total, end.kept.total);
 #else
     std::printf("soak: memory from the warm-up (%ld actions) to the end (%ld actions): resident %.1f -> %.1f MiB, "
                 "%+.1f MiB (the figure that counts); without the allocator's free pages %.1f -> %.1f MiB; heap in use "
                 "%.1f -> %.1f MiB\n",
-                kWarmUpActions, done, warm.resident, end.resident, end.resident - warm.resident, warm.kept, end.kept,
-                warm.heap, end.heap);
+                kWarmUpActions, done, warm.resident, end.resident, end.resident - warm.resident, warm.kept.total,
+                end.kept.total, warm.heap, end.heap);
 #endif
 }
 
@@ -387,8 +391,8 @@ int main(int argc, char** argv)
             warm = end;
         std::printf("soak: %ld actions, %.0f actions/s, resident %.1f MiB, %.1f MiB without the allocator's spare "
                     "memory (anonymous %.1f, files %.1f, shared %.1f), heap in use %.3f MiB\n",
-                    done, done / (timer.elapsed() / 1000.0), end.resident, end.kept, end.anonymous, end.files,
-                    end.shared, end.heap);
+                    done, done / (timer.elapsed() / 1000.0), end.resident, end.kept.total, end.kept.anonymous,
+                    end.kept.files, end.kept.shared, end.heap);
         std::fflush(stdout);
     };
     // Read within a window only when asked to: the default reads come between windows.
