@@ -3,6 +3,7 @@
 dials' range holds their value, the colour buttons' names tell face and sense, no two alike.
 
 Run by run-screen-reader-test.sh inside a private D-Bus session, with the program already started."""
+import os
 import subprocess
 import sys
 import time
@@ -25,11 +26,12 @@ def wait_for(condition, what):
         if result:
             return result
         time.sleep(0.1)
-    sys.exit("timed out waiting for " + what)
+    sys.exit("timed out waiting for " + (what() if callable(what) else what))
 
 
 def application():
     desktop = pyatspi.Registry.getDesktop(0)
+    desktop.clear_cache()  # ask the registry afresh, whatever it said before the program joined
     for i in range(desktop.childCount):
         app = desktop.getChildAtIndex(i)
         if app is not None and app.name == "VelmarCube":
@@ -76,7 +78,21 @@ def do_action(node, action_name):
     raise AssertionError("%s has no action %s" % (node.name, action_name))
 
 
-app = wait_for(application, "the program on the accessibility bus")
+def program_state():
+    try:
+        with open("/proc/%s/stat" % os.environ["VELMAR_PROGRAM_PID"]) as stat:
+            return "state " + stat.read().split(") ")[1].split()[0]
+    except (KeyError, OSError):
+        return "gone"
+
+
+def registered_names():
+    desktop = pyatspi.Registry.getDesktop(0)
+    return [desktop.getChildAtIndex(i).name for i in range(desktop.childCount)]
+
+
+app = wait_for(application, lambda: "the program on the accessibility bus (program %s, registered: %s)"
+               % (program_state(), registered_names()))
 # No window manager to give the window the keyboard: give it the X input focus directly.
 window = wait_for(lambda: subprocess.run(["xdotool", "search", "--name", "Velmar's Cube - 3D"],
                                          capture_output=True, text=True).stdout.split(), "the window")[0]
