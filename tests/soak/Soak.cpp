@@ -206,7 +206,7 @@ Soak::Soak(TFormMain& window) : m_window(window)
     m_window.onCubeSolved = [this] {
         // A reset of a solved cube changes nothing and is no step of the history.
         if (!m_model.isSolved()) {
-            m_beforeResets.push_back(m_model);
+            m_beforeResets.push_back(m_model.colours());
             m_resetsUndone.clear();
         }
         m_model = testkit::ReferenceCube();
@@ -219,12 +219,12 @@ Soak::Soak(TFormMain& window) : m_window(window)
                      });
     QObject::connect(&m_window.Puzzle.History, &engine::TurnHistory::jumped, &m_window, [this](bool back) {
         if (back && !m_beforeResets.empty()) {
-            m_resetsUndone.push_back(m_model);
-            m_model = m_beforeResets.back();
+            m_resetsUndone.push_back(m_model.colours());
+            m_model = testkit::ReferenceCube(m_beforeResets.back());
             m_beforeResets.pop_back();
         } else if (!back && !m_resetsUndone.empty()) {
-            m_beforeResets.push_back(m_model);
-            m_model = m_resetsUndone.back();
+            m_beforeResets.push_back(m_model.colours());
+            m_model = testkit::ReferenceCube(m_resetsUndone.back());
             m_resetsUndone.pop_back();
         }
     });

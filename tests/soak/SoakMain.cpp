@@ -8,6 +8,7 @@
 
 #include "platform/controls/ChoiceList.h"
 #include "platform/gl/SurfaceFormat.h"
+#include "platform/gl/Viewport3D.h"
 
 #include "support/KeepGlDriver.h"
 #include "support/ManualClock.h"
@@ -48,14 +49,30 @@ constexpr int kWedgedSeconds = 120;
 
 // What the watchdog prints if the program wedges: a wedge never returns to be shrunk. `progress`
 // counts actions and closes alike, so the closes, which run no actions here, do not look wedged.
+// A window's actions are drawn from its seed, so they are not kept (a long window would keep growing):
+// `begun` says how many of them have started.
 struct Trace {
     std::mutex lock;
     unsigned seed = 0;
-    std::vector<soak::Action> actions;
+    int only = -1;
+    long begun = 0;
     long closeSeed = -1; // the close running, if any
     std::atomic<long> progress{0};
 };
 Trace g_trace;
+
+// The first `count` actions of the window with this seed, as soakOneWindow draws them.
+std::vector<soak::Action> actionsOf(unsigned seed, long count, int only)
+{
+    std::mt19937 random(seed);
+    std::vector<soak::Action> actions;
+    for (long i = 0; i < count; ++i) {
+        actions.push_back(soak::randomAction(random));
+        if (only >= 0)
+            actions.back().act = soak::Act(only);
+    }
+    return actions;
+}
 
 // Ends the process, with the seed and the actions so far, when no action has completed for a while.
 void watchForWedges()
@@ -76,7 +93,8 @@ void watchForWedges()
                             kWedgedSeconds);
             else
                 std::printf("soak: WEDGED with seed %u: no action completed for %d s; actions so far: %s\n",
-                            g_trace.seed, kWedgedSeconds, soak::toString(g_trace.actions).c_str());
+                            g_trace.seed, kWedgedSeconds,
+                            soak::toString(actionsOf(g_trace.seed, g_trace.begun, g_trace.only)).c_str());
             std::fflush(stdout);
             std::_Exit(2);
         }
@@ -195,44 +213,45 @@ Options parseOptions(int argc, char** argv)
 
 // One window's worth of actions; on a failure, prints the seed and the shrunk list and returns false.
 // `afterAction` runs after each action that passed.
-bool soakOneWindow(unsigned seed, long count, int only, const std::function<void()>& afterAction,
+bool soakOneWindow(unsigned seed, long count, int only, const std::function<void(TFormMain&, QSize)>& afterAction,
                    std::array<long, soak::kActCount>& covered, long& moves)
 {
     std::mt19937 random(seed);
-    std::vector<soak::Action> done;
     TFormMain window;
     window.show();
     if (!QTest::qWaitForWindowExposed(&window)) {
         std::printf("soak: the window never showed\n");
         return false;
     }
+    const QSize firstSize = window.size();
     soak::Soak soak(window);
     {
         const std::lock_guard<std::mutex> hold(g_trace.lock);
         g_trace.seed = seed;
-        g_trace.actions.clear();
+        g_trace.only = only;
+        g_trace.begun = 0;
     }
     for (long i = 0; i < count; ++i) {
-        done.push_back(soak::randomAction(random));
+        soak::Action action = soak::randomAction(random);
         if (only >= 0)
-            done.back().act = soak::Act(only);
+            action.act = soak::Act(only);
         {
             const std::lock_guard<std::mutex> hold(g_trace.lock);
-            g_trace.actions.push_back(done.back());
+            g_trace.begun = i + 1;
         }
-        soak.apply(done.back());
+        soak.apply(action);
         ++g_trace.progress;
         const std::string problem = soak.settleAndCheck();
         if (!problem.empty()) {
             std::printf("soak: FAILED with seed %u after action %ld (%s): %s\n", seed, i,
-                        soak::toString(done.back()).c_str(), problem.c_str());
+                        soak::toString(action).c_str(), problem.c_str());
             std::fflush(stdout);
-            const std::vector<soak::Action> shortest = soak::shrink(done);
+            const std::vector<soak::Action> shortest = soak::shrink(actionsOf(seed, i + 1, only));
             std::printf("soak: shortest failing list (%zu actions): %s\n", shortest.size(),
                         soak::toString(shortest).c_str());
             return false;
         }
-        afterAction();
+        afterAction(window, firstSize);
     }
     for (int i = 0; i < soak::kActCount; ++i)
         covered[std::size_t(i)] += soak.covered()[std::size_t(i)];
@@ -383,8 +402,9 @@ int main(int argc, char** argv)
     long moves = 0;
     long done = 0;
     Memory warm, end;
+    const auto due = [&] { return done % options.reportEvery == 0 || done == options.actions; };
     auto report = [&] {
-        if (done % options.reportEvery != 0 && done != options.actions)
+        if (!due())
             return;
         end = memoryNow();
         if (done == kWarmUpActions)
@@ -397,10 +417,19 @@ int main(int argc, char** argv)
     };
     // Read within a window only when asked to: the default reads come between windows.
     const bool within = options.reportEvery < options.perWindow;
-    const auto afterAction = [&] {
+    const auto afterAction = [&](TFormMain& window, QSize firstSize) {
         ++done;
-        if (within)
-            report();
+        if (!within || !due())
+            return;
+        // The view's surfaces and the window's image take memory by its size, which the actions change:
+        // a reading within a window is taken at the window's first size, once the view has drawn there.
+        if (window.size() != firstSize) {
+            const platform::Viewport3D* view = window.glViewport();
+            const int frames = view ? view->frameCount() : 0;
+            window.resize(firstSize);
+            testkit::pumpUntil([&] { return !view || view->frameCount() > frames; });
+        }
+        report();
     };
     for (unsigned window = 0; done < options.actions; ++window) {
         const long count = std::min(options.perWindow, options.actions - done);

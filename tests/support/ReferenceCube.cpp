@@ -128,6 +128,22 @@ void ReferenceCube::play(const std::string& letters)
     }
 }
 
+ReferenceCube::ReferenceCube(const Colours& colours) : ReferenceCube()
+{
+    auto colour = colours.begin();
+    for (auto& [f, c] : m_colours)
+        c = *colour++;
+}
+
+ReferenceCube::Colours ReferenceCube::colours() const
+{
+    Colours out{};
+    auto colour = out.begin();
+    for (const auto& [f, c] : m_colours)
+        *colour++ = c;
+    return out;
+}
+
 bool ReferenceCube::isSolved() const
 {
     for (const auto& [f, colour] : m_colours)

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <map>
 #include <string>
 
@@ -22,11 +23,15 @@ struct Facelet {
 };
 
 // Colours by the face they start on: U white, D yellow, F red, B orange, R blue, L green.
-enum class Colour { White, Yellow, Red, Orange, Blue, Green };
+enum class Colour : std::uint8_t { White, Yellow, Red, Orange, Blue, Green };
 
 class ReferenceCube {
 public:
+    // The 54 colours in the order of facelets(): a cube kept in 54 bytes.
+    using Colours = std::array<Colour, 54>;
+
     ReferenceCube();
+    explicit ReferenceCube(const Colours& colours);
 
     // One of U D F B R L, clockwise seen from outside that face; `quarterTurns` 3 is the inverse.
     void turn(char face, int quarterTurns = 1);
@@ -36,6 +41,7 @@ public:
 
     Colour colourAt(const Facelet& facelet) const { return m_colours.at(facelet); }
     const std::map<Facelet, Colour>& facelets() const { return m_colours; }
+    Colours colours() const;
     bool isSolved() const;
     bool operator==(const ReferenceCube& other) const { return m_colours == other.m_colours; }
 
