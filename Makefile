@@ -2,7 +2,7 @@
 # make test  - install what is missing, build, run every test (under Xvfb when there is no display)
 # make test-sanitize - the same tests built with AddressSanitizer and UndefinedBehaviorSanitizer
 # make soak - 10^5 random actions and 200 closes on the real window, with the sanitizers (SEED=n to vary)
-# make soak-memory - the same 10^5 actions on the plain build, for its resident memory (no closes)
+# make soak-memory - the same 10^5 actions in one window on the plain build, for its resident memory (no closes)
 # make package - the Debian package, in build/release; make test-package checks, installs, runs and removes it (as root)
 # make format - format every C++ file of the tree as .clang-format says (scripts/check-format.sh checks it)
 # make bench - the benchmarks in bench/: Google Benchmark figures, then the whole program against a bare view,
