@@ -62,16 +62,22 @@ struct Trace {
 };
 Trace g_trace;
 
+// A window's next action: random, or with `only` >= 0 of that act alone.
+soak::Action drawAction(std::mt19937& random, int only)
+{
+    soak::Action action = soak::randomAction(random);
+    if (only >= 0)
+        action.act = soak::Act(only);
+    return action;
+}
+
 // The first `count` actions of the window with this seed, as soakOneWindow draws them.
 std::vector<soak::Action> actionsOf(unsigned seed, long count, int only)
 {
     std::mt19937 random(seed);
     std::vector<soak::Action> actions;
-    for (long i = 0; i < count; ++i) {
-        actions.push_back(soak::randomAction(random));
-        if (only >= 0)
-            actions.back().act = soak::Act(only);
-    }
+    for (long i = 0; i < count; ++i)
+        actions.push_back(drawAction(random, only));
     return actions;
 }
 
@@ -245,9 +251,7 @@ bool soakOneWindow(unsigned seed, long count, int only, const std::function<void
         g_trace.begun = 0;
     }
     for (long i = 0; i < count; ++i) {
-        soak::Action action = soak::randomAction(random);
-        if (only >= 0)
-            action.act = soak::Act(only);
+        const soak::Action action = drawAction(random, only);
         {
             const std::lock_guard<std::mutex> hold(g_trace.lock);
             g_trace.begun = i + 1;
