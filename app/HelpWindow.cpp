@@ -2,38 +2,35 @@
 
 #include "PuzzleMenu.h"
 
+#include "cube/FaceLetters.h"
+
 #include <QDialogButtonBox>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
 namespace velmar::app {
-namespace {
-
-struct LetterRow {
-    const char* letters;
-    const char* face;
-};
-constexpr LetterRow kLetters[] = {
-    {"R r", "front (red)"},     {"O o", "back (orange)"}, {"W w", "top (white)"},
-    {"Y y", "bottom (yellow)"}, {"G g", "left (green)"},  {"B b", "right (blue)"},
-};
-
-} // namespace
 
 QString HelpWindow::helpText()
 {
     QString html = QStringLiteral("<h3>Move letters</h3><p>Type a letter anywhere in the window to turn a face "
                                   "a quarter turn: upper case clockwise as seen from outside that face, lower "
                                   "case anticlockwise.</p><table cellspacing=\"0\" cellpadding=\"3\">");
-    for (const LetterRow& row : kLetters)
-        html += QStringLiteral("<tr><td><b>%1</b></td><td>%2</td></tr>").arg(row.letters, row.face);
-    html += QStringLiteral("</table><h3>Shortcuts</h3><table cellspacing=\"0\" cellpadding=\"3\">");
-    for (const PuzzleCommandDecl& decl : puzzleCommands()) {
-        const QString keys = QString::fromLatin1(decl.keys).replace(QLatin1String("; "), QLatin1String(", "));
-        html += QStringLiteral("<tr><td><b>%1</b></td><td>%2</td></tr>").arg(keys, QString::fromLatin1(decl.text));
+    for (int face = 0; face < cube::kFaceCount; ++face) {
+        const cube::FaceLetter& row = cube::kFaceLetters[std::size_t(face)];
+        html += QStringLiteral("<tr><td><b>%1 %2</b></td><td>%3 (%4)</td></tr>")
+                    .arg(QChar(cube::moveLetter(face, true)), QChar(cube::moveLetter(face, false)),
+                         QLatin1String(row.side), QLatin1String(row.colour));
     }
-    html += QStringLiteral("<tr><td><b>Menu, Shift+F10</b></td><td>The menu of these commands (also a right "
-                           "click on the cube)</td></tr></table>");
+    html += QStringLiteral("</table><h3>Shortcuts</h3><table cellspacing=\"0\" cellpadding=\"3\">");
+    const auto keysText = [](const char* keys) {
+        return QString::fromLatin1(keys).replace(QLatin1String("; "), QLatin1String(", "));
+    };
+    for (const PuzzleCommandDecl& decl : puzzleCommands())
+        html += QStringLiteral("<tr><td><b>%1</b></td><td>%2</td></tr>")
+                    .arg(keysText(decl.keys), QString::fromLatin1(decl.text));
+    html += QStringLiteral("<tr><td><b>%1</b></td><td>The menu of these commands (also a right click on the "
+                           "cube)</td></tr></table>")
+                .arg(keysText(kMenuKeys));
     return html;
 }
 

@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QMenu>
-#include <QMouseEvent>
 #include <QShortcut>
 #include <QWidget>
 
@@ -22,8 +21,8 @@ const std::array<PuzzleCommandDecl, kPuzzleCommandCount>& puzzleCommands()
     return table;
 }
 
-PuzzleMenu::PuzzleMenu(QWidget& window, PuzzleHandlers& handlers, std::function<QWidget*()> view)
-    : m_handlers(handlers), m_view(std::move(view)), m_menu(new QMenu(&window))
+PuzzleMenu::PuzzleMenu(QWidget& window, Run run, CanRun canRun, std::function<QWidget*()> view)
+    : m_run(std::move(run)), m_canRun(std::move(canRun)), m_view(std::move(view)), m_menu(new QMenu(&window))
 {
     m_menu->setObjectName(QStringLiteral("PuzzleMenu"));
     m_menu->setAccessibleName(QStringLiteral("Puzzle"));
@@ -36,11 +35,11 @@ PuzzleMenu::PuzzleMenu(QWidget& window, PuzzleHandlers& handlers, std::function<
         action->setShortcuts(keys);
         action->setShortcutContext(Qt::WidgetShortcut);
         action->setShortcutVisibleInContextMenu(true);
-        connect(action, &QAction::triggered, this, [this, command] { m_handlers.runCommand(command); });
+        connect(action, &QAction::triggered, this, [this, command] { m_run(command); });
         m_actions[std::size_t(command)] = action;
         for (const QKeySequence& key : keys)
             connect(new QShortcut(key, &window), &QShortcut::activated, this,
-                    [this, command] { m_handlers.runCommand(command); });
+                    [this, command] { m_run(command); });
     }
     for (const QKeySequence& key : QKeySequence::listFromString(QString::fromLatin1(kMenuKeys)))
         connect(new QShortcut(key, &window), &QShortcut::activated, this, [this, &window] {
@@ -49,7 +48,7 @@ PuzzleMenu::PuzzleMenu(QWidget& window, PuzzleHandlers& handlers, std::function<
         });
     connect(m_menu, &QMenu::aboutToShow, this, [this] {
         for (const PuzzleCommandDecl& decl : puzzleCommands())
-            action(decl.command).setEnabled(m_handlers.canRun(decl.command));
+            action(decl.command).setEnabled(m_canRun(decl.command));
     });
 }
 
@@ -61,42 +60,6 @@ void PuzzleMenu::popup(QPoint global)
 void PuzzleMenu::popupOver(QWidget& over)
 {
     popup(over.mapToGlobal(over.rect().center()));
-}
-
-RightClickWatcher::RightClickWatcher(QObject& view, std::function<void(QPoint global)> open)
-    : QObject(&view), m_open(std::move(open))
-{
-    view.installEventFilter(this);
-}
-
-bool RightClickWatcher::eventFilter(QObject*, QEvent* event)
-{
-    switch (event->type()) {
-    case QEvent::MouseButtonPress: {
-        const auto* e = static_cast<QMouseEvent*>(event);
-        // Only a right press alone: with the left button down it is part of a drag.
-        m_armed = e->button() == Qt::RightButton && e->buttons() == Qt::RightButton;
-        m_pressedAt = e->position();
-        break;
-    }
-    case QEvent::MouseMove: {
-        const auto* e = static_cast<QMouseEvent*>(event);
-        if (m_armed && (e->position() - m_pressedAt).manhattanLength() > kSlop)
-            m_armed = false;
-        break;
-    }
-    case QEvent::MouseButtonRelease: {
-        const auto* e = static_cast<QMouseEvent*>(event);
-        if (e->button() == Qt::RightButton && m_armed) {
-            m_armed = false;
-            m_open(e->globalPosition().toPoint());
-        }
-        break;
-    }
-    default:
-        break;
-    }
-    return false;
 }
 
 } // namespace velmar::app

@@ -2,12 +2,13 @@
 
 #include "Misc.h"
 
-#include "cube/StartPosition.h"
+#include "cube/FaceLetters.h"
+#include "cube/LightSettings.h"
+#include "engine/AnimationSettings.h"
+#include "engine/Patterns.h"
 #include "input/TypedKeys.h"
-#include "panel/AnimationSettings.h"
 #include "panel/CalloutHint.h"
 #include "panel/CommandRect.h"
-#include "panel/LightSettings.h"
 #include "panel/PanelTheme.h"
 #include "panel/ScaledLayout.h"
 #include "platform/controls/ArcDial.h"
@@ -19,7 +20,6 @@
 #include "platform/gl/Viewport3D.h"
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -43,12 +43,13 @@ TFormMain::TFormMain(QWidget* parent)
     : QWidget(parent),
       Cube(Scene3D),
       Panel(this),
-      Turns(Scene3D, Cube, *this),
-      Drag(static_cast<input::DragHost&>(*this)),
-      Patterns(Turns, *this),
-      View(*Cube.Dummy, *Cube.Camera, {Panel.ArcDialX, Panel.ArcDialY, Panel.ArcDialZ},
-           [this] { ArcDialXChange(this); }),
-      Puzzle(*this, *this, Cube, Turns, Patterns, kSilver)
+      m_puzzle(Scene3D, Cube),
+      Press(m_puzzle, Cube),
+      View(*Cube.Dummy, *Cube.Camera, {Panel.ArcDialX, Panel.ArcDialY, Panel.ArcDialZ}),
+      Menu(
+          *this, [this](app::PuzzleCommand command) { runCommand(command); },
+          [this](app::PuzzleCommand command) { return canRun(command); }, [this] { return Viewport3D2; }),
+      Callout(*this, kSilver)
 {
     setWindowTitle(QStringLiteral("Velmar's Cube - 3D"));
     setFocusPolicy(Qt::StrongFocus);
@@ -64,7 +65,7 @@ TFormMain::TFormMain(QWidget* parent)
 
 TFormMain::~TFormMain()
 {
-    Turns.abandonPending();
+    m_puzzle.close();
     // The view refers to the scene and its camera: let it go before the members it reads.
     delete Viewport3D2;
     Viewport3D2 = nullptr;
@@ -112,48 +113,34 @@ void TFormMain::layOut()
 
 void TFormMain::wire()
 {
-    for (platform::Plane* stick : Cube.stickers) {
-        stick->onMouseDown = [this](platform::SceneObject& s, const platform::PointerEvent& e) {
-            Drag.StickMouseDown(s, e);
-        };
-        stick->onMouseUp = [this](platform::SceneObject& s, const platform::PointerEvent& e) {
-            Drag.StickCornerMouseUp(s, e);
-        };
-        if (stick->name().startsWith(QLatin1String("PLCC")))
-            stick->onMouseMove = [this](platform::SceneObject& s, const platform::PointerEvent& e) {
-                Drag.StickCornerMouseMove(s, e);
-            };
-    }
-
-    if (m_glView) {
-        platform::PointerRouter& router = m_glView->router();
-        router.onViewMouseDown = [this](const platform::PointerEvent& e) { Viewport3D2MouseDown(e); };
-        router.onViewMouseMove = [this](const platform::PointerEvent& e) { Viewport3D2MouseMove(e); };
-        router.onViewMouseUp = [this](const platform::PointerEvent& e) { Viewport3D2MouseUp(e); };
-        Puzzle.watchView(*m_glView);
-    }
+    if (m_glView)
+        Press.watchView(m_glView->router(), *m_glView);
+    connect(&Press, &input::ViewPress::turnAsked, this, &TFormMain::turnByHand);
+    connect(&Press, &input::ViewPress::orbitStep, this, [this](input::TDirection step) { View.orbit(step); });
+    connect(&Press, &input::ViewPress::menuAsked, this, [this](QPoint global) { Menu.popup(global); });
 
     Panel.wire(*this);
-    connect(&Turns, &engine::TFaceTurns::played, this, [this](const engine::Move& move) {
-        if (onMovePlayed)
-            onMovePlayed(move.letter);
-    });
 
-    m_keys = new input::TypedKeys(*this, [this](QKeyEvent& event) {
+    connect(&m_puzzle, &engine::Puzzle::busyChanged, Panel.recCommand,
+            [this](bool busy) { Panel.recCommand->setCommandsEnabled(!busy); });
+    connect(&m_puzzle, &engine::Puzzle::progressChanged, this, &TFormMain::showProgress);
+    connect(&m_puzzle, &engine::Puzzle::solved, this,
+            [this](int turns, double seconds) { say(engine::solvedText(turns, seconds)); });
+    connect(&m_puzzle, &engine::Puzzle::refused, this, &TFormMain::say);
+
+    new input::TypedKeys(*this, [this](QKeyEvent& event) {
         const QString text = event.text();
         const char16_t typed = text.isEmpty() ? u'\0' : text.at(0).unicode();
         FormKeyDown(event.key(), typed, event.modifiers());
-        return engine::moveOfLetter(input::letterOf(typed)).has_value();
+        return cube::meaningOf(input::letterOf(typed)).has_value();
     });
 }
 
 void TFormMain::FormCreate()
 {
-    Drag.MvtOn = false;
-    MvtAuto = false;
     for (int i = 0; i < engine::kPatternCount; ++i)
         Panel.cbFun->appendItem(engine::patternItemText(i));
-    for (const char* name : panel::ANIMATION)
+    for (const char* name : engine::ANIMATION)
         Panel.CbAnimation->appendItem(QString::fromLatin1(name));
     Panel.CbAnimation->setItemIndex(0);
     CbAnimationChange(this);
@@ -164,33 +151,7 @@ void TFormMain::FormCreate()
 
 void TFormMain::FormKeyDown(int, char16_t KeyChar, Qt::KeyboardModifiers)
 {
-    // While a pattern plays its letters are the only moves.
-    if (MvtAuto)
-        return;
-    Rotate(input::letterOf(KeyChar));
-}
-
-void TFormMain::RotationFinish(platform::FloatAnimation&)
-{
-    // The turn engine wires its animations' finish to itself; this is the window's name for that handler,
-    // and the window adds nothing to a turn's end.
-    Turns.RotationFinish();
-}
-
-void TFormMain::Viewport3D2MouseDown(const platform::PointerEvent& event)
-{
-    View.Viewport3D2MouseDown(event);
-}
-
-void TFormMain::Viewport3D2MouseMove(const platform::PointerEvent& event)
-{
-    View.Viewport3D2MouseMove(event, Drag.MvtOn, Drag.Direction);
-}
-
-void TFormMain::Viewport3D2MouseUp(const platform::PointerEvent&)
-{
-    // A release over the background also disarms a sticker drag.
-    Drag.MvtOn = false;
+    m_puzzle.turn(input::letterOf(KeyChar));
 }
 
 void TFormMain::ArcDialXChange(QObject*)
@@ -222,10 +183,14 @@ void TFormMain::TbSpeedRotationChange(QObject*)
 
 void TFormMain::ColorBtnClick(QObject* Sender)
 {
-    Panel.cbFun->setItemIndex(-1);
     const QString caption = static_cast<QAbstractButton*>(Sender)->text();
-    if (!caption.isEmpty())
-        Rotate(input::letterOf(caption.at(0).unicode()));
+    turnByHand(caption.isEmpty() ? '\0' : input::letterOf(caption.at(0).unicode()));
+}
+
+void TFormMain::turnByHand(char letter)
+{
+    Panel.cbFun->setItemIndex(-1);
+    m_puzzle.turn(letter);
 }
 
 void TFormMain::cbFunChange(QObject*)
@@ -235,7 +200,7 @@ void TFormMain::cbFunChange(QObject*)
         return;
     // Closed either way, never opened; the pattern plays from the event loop, not inside the list's signal.
     Panel.cbFun->hidePopup();
-    Patterns.request(index);
+    m_puzzle.playPattern(index);
 }
 
 void TFormMain::TbSizeChange(QObject*)
@@ -246,10 +211,10 @@ void TFormMain::TbSizeChange(QObject*)
 
 void TFormMain::BtnStartClick(QObject*)
 {
-    // Closing the box is "not now", like "Non": the cube's state is only thrown away on "Oui".
-    if (askRestore() != TAnswer::Yes || Turns.isTurning() || Patterns.isPlaying())
+    // Closing the box is "not now", like "Non": the cube's state is only thrown away on "Oui". The box
+    // runs the event loop, so a turn may have started meanwhile: then the puzzle refuses.
+    if (askRestore() != TAnswer::Yes || !m_puzzle.resetToStart())
         return;
-    SortVelmar();
     Panel.CbRotateX->setChecked(false);
     Panel.CbRotateY->setChecked(false);
     Panel.CbRotateZ->setChecked(false);
@@ -262,14 +227,14 @@ void TFormMain::BtnStartClick(QObject*)
 
 void TFormMain::CbAnimationChange(QObject*)
 {
-    panel::setTurnInterpolation(Cube, Panel.CbAnimation->itemIndex());
+    engine::setTurnInterpolation(Cube, Panel.CbAnimation->itemIndex());
 }
 
 void TFormMain::tbSpeedAnimChange(QObject*)
 {
-    const float speed = panel::turnSeconds(Panel.tbSpeedAnim->value());
+    const float speed = engine::turnSeconds(Panel.tbSpeedAnim->value());
     Panel.CPnlSpeedAnimHint->report(panel::fixedText(speed, 1, 2) + kSecondsSuffix,
-                                    [&] { panel::setTurnDuration(Cube, speed); });
+                                    [&] { m_puzzle.setTurnSeconds(speed); });
 }
 
 void TFormMain::LbInfoLinkClick(QObject* Sender)
@@ -283,7 +248,7 @@ void TFormMain::RbAmbianceChange(QObject*)
     Panel.BwTbLight->setEnabled(spot);
     if (spot)
         SetLight();
-    panel::applyLightMode(Scene3D, Cube, spot);
+    cube::applyLightMode(Scene3D, Cube, spot);
 }
 
 void TFormMain::BwTbLightChange(QObject*)
@@ -294,69 +259,74 @@ void TFormMain::BwTbLightChange(QObject*)
 void TFormMain::SetLight()
 {
     // The light's new colour asks the view for a repaint through the scene.
-    panel::SetLight(Cube, Panel.BwTbLight->value());
+    cube::SetLight(Cube, Panel.BwTbLight->value());
 }
 
-void TFormMain::SortVelmar()
+void TFormMain::showProgress(int value, int maximum)
 {
-    const cube::CubeSnapshot before = cube::takeSnapshot(Cube);
-    cube::SortVelmar(Cube);
-    Puzzle.cubeReset(before);
-    if (onCubeSolved)
-        onCubeSolved();
-}
-
-void TFormMain::setCommandEnabled(bool enabled)
-{
-    if (!enabled) {
-        QWidget* focus = QApplication::focusWidget();
-        if (focus && Panel.recCommand->isAncestorOf(focus))
-            m_focusBeforeTurn = focus;
+    // After a playback the bar is hidden as it stands, full.
+    if (maximum > 0) {
+        Panel.pbFun->setClampedMaximum(maximum);
+        Panel.pbFun->setClampedValue(value);
     }
-    Panel.recCommand->setEnabled(enabled);
-    // Disabling moved the focus out of the panel; a keyboard user carries on where they were.
-    if (enabled && m_focusBeforeTurn && m_focusBeforeTurn->isEnabled() && isActiveWindow()) {
-        QWidget* focus = QApplication::focusWidget();
-        if (!focus || focus == this)
-            m_focusBeforeTurn->setFocus(Qt::OtherFocusReason);
+    Panel.pbFun->setVisible(maximum > 0);
+}
+
+bool TFormMain::canRun(app::PuzzleCommand command) const
+{
+    using C = app::PuzzleCommand;
+    switch (command) {
+    case C::Undo:
+        return m_puzzle.canUndo();
+    case C::Redo:
+        return m_puzzle.canRedo();
+    case C::Scramble:
+        return m_puzzle.canScramble();
+    case C::Solve:
+        return m_puzzle.canSolve();
+    case C::Help:
+        return true;
     }
-    if (enabled)
-        m_focusBeforeTurn = nullptr;
+    return false;
 }
 
-float TFormMain::turnSecondsSetting() const
+void TFormMain::runCommand(app::PuzzleCommand command)
 {
-    return panel::turnSeconds(Panel.tbSpeedAnim->value());
+    using C = app::PuzzleCommand;
+    switch (command) {
+    case C::Undo:
+        return m_puzzle.undo();
+    case C::Redo:
+        return m_puzzle.redo();
+    case C::Scramble:
+        // The list shows what the cube holds; a refused scramble leaves the playing pattern's name.
+        if (!m_puzzle.isPlayingBack())
+            Panel.cbFun->setItemIndex(-1);
+        return m_puzzle.scramble();
+    case C::Solve:
+        return m_puzzle.solve();
+    case C::Help:
+        return showHelp();
+    }
 }
 
-void TFormMain::clearPatternSelection()
+void TFormMain::say(const QString& text)
 {
-    Panel.cbFun->setItemIndex(-1);
+    Callout.show(text, *Viewport3D2);
 }
 
-void TFormMain::setProgressValue(int value)
+void TFormMain::showHelp()
 {
-    Panel.pbFun->setClampedValue(value);
-}
-
-int TFormMain::progressValue() const
-{
-    return Panel.pbFun->value();
-}
-
-void TFormMain::setProgressMaximum(int maximum)
-{
-    Panel.pbFun->setClampedMaximum(maximum);
-}
-
-void TFormMain::setProgressVisible(bool visible)
-{
-    Panel.pbFun->setVisible(visible);
+    if (!m_help)
+        m_help = new app::HelpWindow(this);
+    m_help->show();
+    m_help->raise();
+    m_help->activateWindow();
 }
 
 void TFormMain::closeEvent(QCloseEvent* event)
 {
-    Turns.abandonPending();
+    m_puzzle.close();
     QWidget::closeEvent(event);
 }
 

@@ -1,24 +1,25 @@
-// The program's one window, TFormMain: it holds the scene, the panel and the shared interaction state,
-// and its handlers are a switchboard that delegates to the modules owning the behaviour.
+// The program's one window, TFormMain: it holds the scene, the panel and the modules that own the
+// behaviour, and binds them: the controls' handlers forward what the user asks, and what the puzzle
+// publishes (busy, progress, solves, refusals) goes to the widgets that show it.
 //
 // The window, its controls and its handlers keep the names by which the rest of the design refers to
-// them (TFormMain, FormKeyDown, RotationFinish, recCommand, MvtAuto, ...), hence the unusual casing;
-// below the window, ordinary C++ naming applies.
+// them (TFormMain, FormKeyDown, recCommand, ColorBtnClick, ...), hence the unusual casing; below the
+// window, ordinary C++ naming applies.
 #pragma once
 
-#include "PuzzleActions.h"
+#include "HelpWindow.h"
+#include "PuzzleMenu.h"
 #include "RestoreBox.h"
+#include "ViewCallout.h"
 
 #include "cube/CubeScene.h"
-#include "engine/FaceTurns.h"
-#include "engine/Patterns.h"
-#include "input/StickerDrag.h"
+#include "engine/Puzzle.h"
+#include "input/ViewPress.h"
 #include "panel/CommandPanel.h"
 #include "panel/PanelHandlers.h"
 #include "panel/ViewControls.h"
 #include "platform/scene/Scene.h"
 
-#include <QByteArray>
 #include <QPointer>
 #include <QWidget>
 
@@ -27,16 +28,8 @@
 namespace velmar::platform {
 class Viewport3D;
 }
-namespace velmar::input {
-class TypedKeys;
-}
 
-class TFormMain : public QWidget,
-                  public velmar::panel::PanelHandlers,
-                  private velmar::engine::TurnHost,
-                  private velmar::input::DragHost,
-                  private velmar::engine::PatternHost,
-                  private velmar::app::PuzzleHost {
+class TFormMain : public QWidget, private velmar::panel::PanelHandlers {
     Q_OBJECT
 public:
     static constexpr int kClientWidth = 466;
@@ -45,13 +38,33 @@ public:
     explicit TFormMain(QWidget* parent = nullptr);
     ~TFormMain() override;
 
+    // Asks before the start position throws the cube's state away; tests answer it instead.
+    std::function<TAnswer()> askRestore = askRestoreInitialCube;
+
+    // What tests drive and read beyond the window's widgets: the puzzle that owns the cube's activity,
+    // the scene it turns, and the modules behind the view and the panel.
+    velmar::engine::Puzzle& puzzle() { return m_puzzle; }
+    velmar::cube::TCubeScene& cube() { return Cube; }
+    velmar::platform::Scene& scene() { return Scene3D; }
+    velmar::panel::TCommandPanel& panel() { return Panel; }
+    velmar::panel::TViewControls& view() { return View; }
+    velmar::input::ViewPress& press() { return Press; }
+    velmar::app::PuzzleMenu& menu() { return Menu; }
+    velmar::app::ViewCallout& callout() { return Callout; }
+    velmar::app::HelpWindow* helpWindow() const { return m_help; }
+    // The 3D view when OpenGL works, otherwise null.
+    velmar::platform::Viewport3D* glViewport() const { return m_glView; }
+    // The widget in the view's place: the view's, or one that says why there is no view.
+    QWidget* viewWidget() const { return Viewport3D2; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
     // Start-up and the window's own handlers.
     void FormCreate();
     void FormKeyDown(int Key, char16_t KeyChar, Qt::KeyboardModifiers Shift);
-    void RotationFinish(velmar::platform::FloatAnimation& Sender);
-    void Viewport3D2MouseDown(const velmar::platform::PointerEvent& event);
-    void Viewport3D2MouseMove(const velmar::platform::PointerEvent& event);
-    void Viewport3D2MouseUp(const velmar::platform::PointerEvent& event);
 
     // The panel's handlers.
     void ArcDialXChange(QObject* Sender) override;
@@ -68,60 +81,15 @@ public:
     void LbInfoLinkClick(QObject* Sender) override;
     void RbAmbianceChange(QObject* Sender) override;
     void BwTbLightChange(QObject* Sender) override;
-
-    void Rotate(char Value) { Turns.Rotate(Value); }
     void SetLight();
-    void SortVelmar() override;
-    void PlayMvt(const QByteArray& TheMvts) { Patterns.PlayMvt(TheMvts); }
 
-    // Asks before the start position throws the cube's state away; tests answer it instead.
-    std::function<TAnswer()> askRestore = askRestoreInitialCube;
-    // Test seams: each turn as it lands, and each return to the solved cube.
-    std::function<void(char letter)> onMovePlayed;
-    std::function<void()> onCubeSolved;
-
-    // The scene and its declared content; Scene3D comes first so it outlives what refers to it.
-    velmar::platform::Scene Scene3D;
-    velmar::cube::TCubeScene Cube;
-
-    // The 3D view: the widget a Viewport3D lives in when OpenGL works, otherwise a widget that
-    // says why not.
-    QWidget* Viewport3D2 = nullptr;
-    velmar::platform::Viewport3D* glViewport() const { return m_glView; }
-
-    velmar::panel::TCommandPanel Panel;
-
-    // A pattern is playing.
-    bool MvtAuto = false;
-
-    velmar::engine::TFaceTurns Turns;
-    velmar::input::TStickDrag Drag;
-    velmar::engine::TPatternPlayer Patterns;
-    velmar::panel::TViewControls View;
-    // Undo and redo, scramble, solve, help: the context menu and the shortcuts.
-    velmar::app::TPuzzleActions Puzzle;
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
-    void showEvent(QShowEvent* event) override;
-
-private:
-    // TurnHost, PatternHost
-    void setCommandEnabled(bool enabled) override;
-    bool mvtAuto() const override { return MvtAuto; }
-    // DragHost
-    void clearPatternSelection() override;
-    void rotate(char letter) override { Turns.Rotate(letter); }
-    // PatternHost
-    void setMvtAuto(bool playing) override { MvtAuto = playing; }
-    void setProgressValue(int value) override;
-    int progressValue() const override;
-    void setProgressMaximum(int maximum) override;
-    void setProgressVisible(bool visible) override;
-    // PuzzleHost
-    bool playbackRunning() const override { return MvtAuto; }
-    float turnSecondsSetting() const override;
-    QWidget* viewWidget() const override { return Viewport3D2; }
+    // A turn asked by hand (a colour button, a sticker drag): it clears the pattern choice.
+    void turnByHand(char letter);
+    void runCommand(velmar::app::PuzzleCommand command);
+    bool canRun(velmar::app::PuzzleCommand command) const;
+    void showProgress(int value, int maximum);
+    void say(const QString& text);
+    void showHelp();
 
     void buildViewport();
     void nameView();
@@ -129,9 +97,19 @@ private:
     void layOut();
     void wire();
 
+    // The scene and its declared content; Scene3D comes first so it outlives what refers to it.
+    velmar::platform::Scene Scene3D;
+    velmar::cube::TCubeScene Cube;
+    velmar::panel::TCommandPanel Panel;
+    velmar::engine::Puzzle m_puzzle;
+    velmar::input::ViewPress Press;
+    velmar::panel::TViewControls View;
+    velmar::app::PuzzleMenu Menu;
+    velmar::app::ViewCallout Callout;
+    QPointer<velmar::app::HelpWindow> m_help;
+
+    // The 3D view: the widget a Viewport3D lives in when OpenGL works, otherwise a widget that says why not.
+    QWidget* Viewport3D2 = nullptr;
     velmar::platform::Viewport3D* m_glView = nullptr;
-    velmar::input::TypedKeys* m_keys = nullptr;
-    // The panel control that had the focus when a turn disabled the panel; it gets it back after.
-    QPointer<QWidget> m_focusBeforeTurn;
     bool m_centred = false;
 };

@@ -46,11 +46,6 @@ using namespace velmar;
 
 namespace {
 
-class NullHost : public engine::TurnHost {
-    void setCommandEnabled(bool) override {}
-    bool mvtAuto() const override { return false; }
-};
-
 class SteppingClock : public platform::AnimationClock {
 public:
     double now() override { return t += 0.03; }
@@ -90,14 +85,13 @@ void BM_FaceTurn(benchmark::State& state)
     driver.setInterval(0);
     platform::Scene scene;
     cube::TCubeScene cube(scene);
-    NullHost host;
-    engine::TFaceTurns turns(scene, cube, host);
+    engine::TFaceTurns turns(scene, cube);
     for (platform::FloatAnimation* turn : cube.turns)
         turn->setDuration(0.5f);
     const char* letters = "RWBygo";
     int i = 0;
     for (auto _ : state)
-        turns.Rotate(letters[i++ % 6]);
+        turns.Rotate(*engine::moveOfLetter(letters[i++ % 6]));
     driver.setClock(nullptr);
     driver.setInterval(platform::AnimationDriver::kDefaultIntervalMs);
 }

@@ -1,6 +1,7 @@
 // The whole window on the real 30 ms clock: how long the longest pattern takes at the fastest turn
 // speed, against the 25 x 0.1 s its turns animate for; and what a repaint of the panel costs.
 #include "app/UMain.h"
+#include "engine/Patterns.h"
 #include "panel/ScaledLayout.h"
 #include "platform/controls/FloatSlider.h"
 #include "platform/gl/SurfaceFormat.h"
@@ -26,11 +27,11 @@ void BM_BandeAtTheFastestSpeed(benchmark::State& state)
         state.SkipWithError("no window");
         return;
     }
-    window.Panel.tbSpeedAnim->setValue(window.Panel.tbSpeedAnim->maximum());
-    const double animated = double(std::strlen(engine::FUN_VALUES[kBande])) * window.Cube.turns[0]->duration();
+    window.panel().tbSpeedAnim->setValue(window.panel().tbSpeedAnim->maximum());
+    const double animated = double(std::strlen(engine::FUN_VALUES[kBande])) * window.cube().turns[0]->duration();
     for (auto _ : state) {
-        window.Patterns.request(kBande);
-        while (window.Patterns.hasPendingRequest() || window.Patterns.isPlaying())
+        window.puzzle().playPattern(kBande);
+        while (window.puzzle().hasWaitingPlayback() || window.puzzle().isPlayingBack())
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     }
     state.counters["animated_s"] = animated;
@@ -48,7 +49,7 @@ void BM_PanelRepaint(benchmark::State& state)
         return;
     }
     QTest::qWait(100);
-    const QRect panel = window.Panel.sclytCommand->geometry();
+    const QRect panel = window.panel().sclytCommand->geometry();
     for (auto _ : state)
         window.repaint(panel);
 }

@@ -163,12 +163,4 @@ TStickPosition TCubeScene::faceOfPivot(const platform::SceneObject* object) cons
     return P::PoNone;
 }
 
-TStickPosition TCubeScene::faceOfTurn(const platform::FloatAnimation* animation) const
-{
-    for (std::size_t i = 0; i < turns.size(); ++i)
-        if (turns[i] == animation)
-            return P(i);
-    return P::PoNone;
-}
-
 } // namespace velmar::cube

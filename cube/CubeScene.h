@@ -65,8 +65,6 @@ public:
 
     // The face whose pivot is `object`, or PoNone.
     TStickPosition faceOfPivot(const platform::SceneObject* object) const;
-    // The face whose turn animation is `animation`, or PoNone.
-    TStickPosition faceOfTurn(const platform::FloatAnimation* animation) const;
 
     const QImage& tile(TStickPosition face) const { return m_tiles[std::size_t(face)]; }
 

@@ -1,61 +1,68 @@
-// Every face turn and every jump of the whole cube (a reset to solved), in order, so that they can be
-// taken back and played again.
-//
-// Undo plays the last turn's inverse at the current speed, or puts back at once the cube a jump threw
-// away; redo plays or jumps forward again; any new turn or jump clears the redo list. Requests go
-// through the turn engine's queue and are resolved only when their turn comes: pressed during a single
-// turn (or a run of typed letters) they queue behind it like letters; while a pattern, a scramble or a
-// solution plays they are dropped, as letters are; once the window closes they are dropped.
+// Every face turn and every jump of the whole cube (a reset to solved), in order, each with the group it
+// came in (the user's own turns, or one playback), so that they can be taken back, played again and
+// listed. It only keeps the record: the puzzle plays what it hands back.
 #pragma once
 
-#include "FaceTurns.h"
+#include "Move.h"
 
 #include "cube/CubeSnapshot.h"
 
+#include <QString>
+
 #include <deque>
 #include <memory>
+#include <optional>
 #include <variant>
 
 namespace velmar::engine {
 
-class TurnHistory : public QObject {
-    Q_OBJECT
+// Where a run of steps came from: the user's own turns, or one playback (a pattern by its name, a
+// scramble, a solution, an algorithm). Steps of one run share one group.
+struct TurnGroup {
+    TurnSource source;
+    QString name; // a pattern's label; empty otherwise
+};
+using GroupRef = std::shared_ptr<const TurnGroup>;
+
+class TurnHistory {
 public:
     // Bounds the memory a long session takes; the oldest steps go first.
     static constexpr std::size_t kMaxSteps = 10000;
 
-    TurnHistory(TFaceTurns& turns, cube::TCubeScene& cube);
-
-    void undo();
-    void redo();
-    // The cube was put into `after` at once; `before` is what it held. A jump that changes nothing is
-    // no step.
-    void recordJump(const cube::CubeSnapshot& before, const cube::CubeSnapshot& after);
-
-    bool canUndo() const { return !m_done.empty(); }
-    bool canRedo() const { return !m_undone.empty(); }
-    std::size_t size() const { return m_done.size(); }
-
-signals:
-    // An undo (`back`) or a redo put a whole cube back at once.
-    void jumped(bool back);
-
-private:
+    // The cube put into `after` at once; `before` is what it held.
     struct Jump {
         cube::CubeSnapshot before;
         cube::CubeSnapshot after;
     };
-    // A jump holds two whole cubes: kept apart, so that the far more common turns cost a pointer's
-    // width in the lists, not a jump's.
-    using Step = std::variant<Move, std::shared_ptr<const Jump>>;
+    struct Step {
+        // A jump holds two whole cubes: kept apart, so that the far more common turns cost a pointer's
+        // width in the lists, not a jump's.
+        std::variant<Move, std::shared_ptr<const Jump>> what;
+        GroupRef group;
+        const Move* move() const { return std::get_if<Move>(&what); }
+    };
 
-    void onPlayed(const Move& move, TurnOrigin origin);
+    // A new step clears what could be played again.
+    void record(const Move& move, GroupRef group);
+    // A jump that changes nothing is no step.
+    void recordJump(const cube::CubeSnapshot& before, const cube::CubeSnapshot& after, GroupRef group);
+
+    // The last step, now one that can be played again; none when there is nothing to take back.
+    std::optional<Step> takeBack();
+    // The step last taken back, now done again.
+    std::optional<Step> playAgain();
+
+    bool canUndo() const { return !m_done.empty(); }
+    bool canRedo() const { return !m_undone.empty(); }
+    std::size_t size() const { return m_done.size(); }
+    // Oldest first.
+    const std::deque<Step>& done() const { return m_done; }
+    // The next to play again last.
+    const std::deque<Step>& undone() const { return m_undone; }
+
+private:
     void push(Step step);
-    std::optional<std::pair<Move, TurnOrigin>> takeBack();
-    std::optional<std::pair<Move, TurnOrigin>> playAgain();
 
-    TFaceTurns& m_turns;
-    cube::TCubeScene& m_cube;
     std::deque<Step> m_done;
     std::deque<Step> m_undone;
 };

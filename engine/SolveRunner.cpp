@@ -1,10 +1,6 @@
 #include "SolveRunner.h"
 
-#include "cube/SceneFacelets.h"
-
 namespace velmar::engine {
-
-SolveRunner::SolveRunner(TFaceTurns& turns, cube::TCubeScene& cube) : m_turns(turns), m_cube(cube) {}
 
 SolveRunner::~SolveRunner()
 {
@@ -12,22 +8,11 @@ SolveRunner::~SolveRunner()
         m_worker.join();
 }
 
-void SolveRunner::request()
+void SolveRunner::start(const solver::Facelets& facelets)
 {
-    if (m_busy || m_turns.isAbandoned())
+    if (m_searching)
         return;
-    m_busy = true;
-    // Dropped by the queue (a pattern playing, the queue full): nothing runs.
-    m_busy = m_turns.request([this]() -> std::optional<std::pair<Move, TurnOrigin>> {
-        start();
-        return std::nullopt;
-    });
-}
-
-void SolveRunner::start()
-{
-    m_readFrom = cube::takeSnapshot(m_cube);
-    const solver::Facelets facelets = cube::readFacelets(m_cube);
+    m_searching = true;
     m_worker = std::thread([this, facelets] {
         solver::prepareTables();
         const solver::SolveResult result = solver::solve(facelets);
@@ -40,13 +25,11 @@ void SolveRunner::start()
 void SolveRunner::deliver(const std::string& moves, const std::string& error)
 {
     m_worker.join();
-    m_busy = false;
-    if (m_turns.isAbandoned())
-        return;
+    m_searching = false;
     if (!error.empty())
         emit failed(QString::fromStdString(error));
     else
-        emit found(QByteArray::fromStdString(moves), m_readFrom);
+        emit found(QByteArray::fromStdString(moves));
 }
 
 } // namespace velmar::engine

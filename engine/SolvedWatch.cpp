@@ -1,16 +1,10 @@
 #include "SolvedWatch.h"
 
 #include "cube/CubeSnapshot.h"
-#include "platform/scene/AnimationDriver.h"
 
 #include <cmath>
 
 namespace velmar::engine {
-
-SolvedWatch::SolvedWatch(TFaceTurns& turns, const cube::TCubeScene& cube) : m_cube(cube)
-{
-    connect(&turns, &TFaceTurns::played, this, &SolvedWatch::onPlayed);
-}
 
 void SolvedWatch::arm()
 {
@@ -23,18 +17,16 @@ void SolvedWatch::disarm()
     m_armed = false;
 }
 
-void SolvedWatch::onPlayed(const Move&, TurnOrigin origin)
+std::optional<SolvedWatch::Solve> SolvedWatch::landed(TurnSource source, double now)
 {
-    if (!m_armed || origin == TurnOrigin::Playback)
-        return;
-    // The driver's clock, so that tests on their own clock read their own time.
-    const double now = platform::AnimationDriver::shared().now();
+    if (!m_armed || isPlayback(source))
+        return std::nullopt;
     if (m_turns++ == 0)
         m_start = now;
     if (!cube::isSolved(m_cube))
-        return;
+        return std::nullopt;
     m_armed = false;
-    emit solved(m_turns, now - m_start);
+    return Solve{m_turns, now - m_start};
 }
 
 QString solvedText(int turns, double seconds)

@@ -1,33 +1,38 @@
 // Notices when the user's own turns bring a scrambled cube back to solved, counting those turns and
 // the time since the first of them.
 //
-// A scramble arms it. Turns by hand, and undo and redo (the user's own commands), count; a pattern's,
-// a scramble's or a solution's turns do not, and any jump of the whole cube (a reset, a pattern's
-// return to solved, an undo or redo of one) or a solution being played disarms it: such a cube was
-// not solved by hand.
+// A scramble arms it. Turns by hand, and undo and redo (the user's own commands), count; a playback's
+// turns do not, and any jump of the whole cube (a reset, a pattern's return to solved, an undo or redo
+// of one) or a solution being played disarms it: such a cube was not solved by hand.
 #pragma once
 
-#include "FaceTurns.h"
+#include "Move.h"
 
-#include <QObject>
+#include "cube/CubeScene.h"
+
+#include <QString>
+
+#include <optional>
 
 namespace velmar::engine {
 
-class SolvedWatch : public QObject {
-    Q_OBJECT
+class SolvedWatch {
 public:
-    SolvedWatch(TFaceTurns& turns, const cube::TCubeScene& cube);
+    struct Solve {
+        int turns;
+        double seconds;
+    };
+
+    explicit SolvedWatch(const cube::TCubeScene& cube) : m_cube(cube) {}
 
     void arm();
     void disarm();
     bool isArmed() const { return m_armed; }
 
-signals:
-    void solved(int turns, double seconds);
+    // A turn landed at `now` (seconds on the animation clock); the solve it completes, if it does.
+    std::optional<Solve> landed(TurnSource source, double now);
 
 private:
-    void onPlayed(const Move& move, TurnOrigin origin);
-
     const cube::TCubeScene& m_cube;
     bool m_armed = false;
     int m_turns = 0;

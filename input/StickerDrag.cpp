@@ -1,14 +1,10 @@
 #include "StickerDrag.h"
 
-#include <QPointF>
-
 #include "cube/StickPlacement.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <optional>
-#include <ostream>
 
 namespace velmar::input {
 namespace {
@@ -55,84 +51,7 @@ bool holds(const FaceDrags& face, const QVector3D& piece, const QVector3D& offse
            std::abs(offset[axis] - float(face.side) * cube::kStickOffset) <= cube::kPlacementTolerance;
 }
 
-// The ray's direction scaled to unit depth along the sticker's normal. Moving along the sticker's own X
-// then changes only the X reading, however obliquely the sticker is seen (the components of the unit
-// direction would both change, and the vertical test would win). The visible side faces the sticker's
-// own -Z, so a ray that hits it has a positive Z; a grazing ray gives no reading.
-std::optional<QPointF> planeReading(const QVector3D& rayDir)
-{
-    constexpr float kGrazing = 1e-4f;
-    if (rayDir.z() <= kGrazing)
-        return std::nullopt;
-    return QPointF(rayDir.x() / rayDir.z(), rayDir.y() / rayDir.z());
-}
-
 } // namespace
-
-const char* toString(TDirection direction)
-{
-    static constexpr const char* names[] = {"DiNone", "DiLeft", "DiRight", "DiTop", "DiBottom"};
-    const auto i = std::size_t(direction);
-    return i < std::size(names) ? names[i] : "TDirection(?)";
-}
-
-std::ostream& operator<<(std::ostream& out, TDirection direction)
-{
-    return out << toString(direction);
-}
-
-void TStickDrag::StickMouseDown(platform::SceneObject&, const platform::PointerEvent& event)
-{
-    const std::optional<QPointF> reading = planeReading(event.rayDir);
-    if (m_host.mvtAuto() || !reading)
-        return;
-    ClickXR = float(reading->x());
-    ClickYR = float(reading->y());
-    MvtOn = true;
-}
-
-void TStickDrag::StickCornerMouseMove(platform::SceneObject& Sender, const platform::PointerEvent& event)
-{
-    const std::optional<QPointF> reading = planeReading(event.rayDir);
-    if (!MvtOn || !event.buttons.testFlag(Qt::LeftButton) || !reading)
-        return;
-    const float rayX = float(reading->x());
-    const float rayY = float(reading->y());
-    Direction = D::DiNone;
-    if (ClickXR - rayX > kThreshold)
-        Direction = D::DiLeft;
-    if (rayX - ClickXR > kThreshold)
-        Direction = D::DiRight;
-    if (ClickYR - rayY > kThreshold)
-        Direction = D::DiTop;
-    if (rayY - ClickYR > kThreshold)
-        Direction = D::DiBottom;
-    if (Direction == D::DiNone)
-        return;
-
-    m_host.clearPatternSelection();
-    const platform::SceneObject* piece = Sender.parent();
-    if (!piece)
-        return;
-    const QVector3D p = piece->position();
-    const QVector3D rounded(std::round(p.x()), std::round(p.y()), std::round(p.z()));
-    MvtOn = false;
-    ClickXR = rayX;
-    ClickYR = rayY;
-
-    RotatePlan(rounded, Sender.position(), Direction);
-}
-
-void TStickDrag::StickCornerMouseUp(platform::SceneObject&, const platform::PointerEvent&)
-{
-    MvtOn = false;
-}
-
-void TStickDrag::RotatePlan(const QVector3D& Pos, const QVector3D& Offset, TDirection TheDirection)
-{
-    if (const std::optional<char> letter = dragLetter(Pos, Offset, TheDirection))
-        m_host.rotate(*letter);
-}
 
 std::optional<char> dragLetter(const QVector3D& piece, const QVector3D& offset, TDirection direction)
 {

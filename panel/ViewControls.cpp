@@ -8,8 +8,8 @@ const char* const kAutoRotateNames[3] = {"FaAutoRotateX", "FaAutoRotateY", "FaAu
 }
 
 TViewControls::TViewControls(platform::SceneObject& rig, platform::Camera& camera,
-                             std::array<platform::ArcDial*, 3> dials, std::function<void()> applyDials)
-    : m_rig(rig), m_camera(camera), m_dials(dials), m_applyDials(std::move(applyDials))
+                             std::array<platform::ArcDial*, 3> dials)
+    : m_rig(rig), m_camera(camera), m_dials(dials)
 {
     for (std::size_t i = 0; i < m_autoRotate.size(); ++i) {
         platform::ArcDial* dial = m_dials[i];
@@ -52,33 +52,12 @@ void TViewControls::setCameraDistance(double sliderValue)
     m_camera.setPositionZ(float(sliderValue + kFarthestCamera));
 }
 
-void TViewControls::Viewport3D2MouseDown(const platform::PointerEvent& event)
-{
-    ClickX = event.x;
-    ClickY = event.y;
-}
-
-void TViewControls::Viewport3D2MouseMove(const platform::PointerEvent& event, bool MvtOn, input::TDirection& Direction)
+void TViewControls::orbit(input::TDirection direction)
 {
     using D = input::TDirection;
-    if (MvtOn || !event.buttons.testFlag(Qt::LeftButton))
-        return;
-    Direction = D::DiNone;
-    if (ClickX - event.x > kOrbitThreshold)
-        Direction = D::DiLeft;
-    if (event.x - ClickX > kOrbitThreshold)
-        Direction = D::DiRight;
-    if (ClickY - event.y > kOrbitThreshold)
-        Direction = D::DiTop;
-    if (event.y - ClickY > kOrbitThreshold)
-        Direction = D::DiBottom;
-    if (Direction == D::DiNone)
-        return;
-    ClickX = event.x;
-    ClickY = event.y;
     platform::ArcDial& x = *m_dials[0];
     platform::ArcDial& y = *m_dials[1];
-    switch (Direction) {
+    switch (direction) {
     case D::DiBottom:
         x.setValue(x.value() - kOrbitStep);
         break;
@@ -94,7 +73,7 @@ void TViewControls::Viewport3D2MouseMove(const platform::PointerEvent& event, bo
     case D::DiNone:
         break;
     }
-    m_applyDials();
+    applyDialsToRig();
 }
 
 } // namespace velmar::panel

@@ -3,14 +3,23 @@
 #include "Cubies.h"
 #include "Facelets.h"
 
+#include "cube/FaceLetters.h"
+
 #include <algorithm>
-#include <cctype>
 
 namespace velmar::solver {
+namespace faces = velmar::cube;
 namespace {
 
-// In Face order U R F D L B.
-constexpr char faceLetters[6] = {'W', 'B', 'R', 'Y', 'G', 'O'};
+// The clockwise letter of each solver face, in Face order U R F D L B.
+constexpr std::array<char, 6> kClockwiseLetters = [] {
+    std::array<char, 6> letters{};
+    constexpr char order[] = "URFDLB";
+    for (int f = 0; f < 6; ++f)
+        letters[std::size_t(f)] = faces::moveLetter(faces::faceOfNotation(order[f]), true);
+    return letters;
+}();
+static_assert(kClockwiseLetters[0] == 'W' && kClockwiseLetters[5] == 'O');
 
 } // namespace
 
@@ -18,9 +27,9 @@ Facelets applyMoves(Facelets cube, std::string_view letters)
 {
     for (char letter : letters)
         for (int f = 0; f < 6; ++f) {
-            if (letter == faceLetters[f])
+            if (letter == kClockwiseLetters[std::size_t(f)])
                 cube = turnFace(cube, Face(f), 1);
-            else if (letter == char(std::tolower(faceLetters[f])))
+            else if (letter == faces::toLowerAscii(kClockwiseLetters[std::size_t(f)]))
                 cube = turnFace(cube, Face(f), 3);
         }
     return cube;
@@ -30,10 +39,10 @@ std::string lettersOf(const std::vector<std::uint8_t>& moves)
 {
     std::string letters;
     for (int m : moves) {
-        const char upper = faceLetters[moveFace(m)];
+        const char upper = kClockwiseLetters[std::size_t(moveFace(m))];
         const int turns = moveTurns(m);
         if (turns == 3)
-            letters += char(std::tolower(upper));
+            letters += faces::toLowerAscii(upper);
         else
             letters.append(std::size_t(turns), upper);
     }
@@ -44,7 +53,7 @@ std::string inverseLetters(const std::string& letters)
 {
     std::string inverse(letters.rbegin(), letters.rend());
     for (char& c : inverse)
-        c = std::isupper(static_cast<unsigned char>(c)) ? char(std::tolower(c)) : char(std::toupper(c));
+        c = faces::inverseLetter(c);
     return inverse;
 }
 

@@ -16,11 +16,6 @@ using testkit::ReferenceCube;
 
 namespace {
 
-struct NoHost : engine::TurnHost {
-    void setCommandEnabled(bool) override {}
-    bool mvtAuto() const override { return false; }
-};
-
 // Facelet `index` of the solver's order in the model's frame (x right, y up, z towards the viewer),
 // written out from the usual unfolded layout: U above F with B at its top, D below F with F at its top,
 // R F L B each seen from outside with U at the top.
@@ -55,8 +50,7 @@ TEST(SceneFacelets, ReadsEveryFaceletAsTheModelHasItAfterRandomTurns)
     testkit::SteppingClockScope clock{0.5};
     platform::Scene scene;
     cube::TCubeScene cube{scene};
-    NoHost host;
-    engine::TFaceTurns turns{scene, cube, host};
+    engine::TFaceTurns turns{scene, cube};
     std::mt19937 random(17);
     const std::string alphabet = "rRgGwWoObByY";
     ReferenceCube model;
@@ -66,7 +60,7 @@ TEST(SceneFacelets, ReadsEveryFaceletAsTheModelHasItAfterRandomTurns)
             ASSERT_EQ(colourOf(read[std::size_t(i)]), model.colourAt(modelFacelet(i)))
                 << "facelet " << i << ", round " << round;
         const char letter = alphabet[random() % alphabet.size()];
-        turns.Rotate(letter);
+        turns.Rotate(*engine::moveOfLetter(letter));
         model.play({letter});
     }
 }

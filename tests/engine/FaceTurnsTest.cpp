@@ -1,5 +1,6 @@
-// Animated face turns checked against the independent reference model.
-#include "engine/FaceTurns.h"
+// Animated face turns, and the turns asked for during a turn, checked against the independent
+// reference model.
+#include "engine/Puzzle.h"
 #include "cube/StartPosition.h"
 
 #include "support/ManualClock.h"
@@ -20,14 +21,6 @@ using P = cube::TStickPosition;
 
 namespace {
 
-class RecordingHost : public engine::TurnHost {
-public:
-    void setCommandEnabled(bool enabled) override { commandEnabled = enabled; }
-    bool mvtAuto() const override { return auto_; }
-    bool commandEnabled = true;
-    bool auto_ = false;
-};
-
 class FaceTurns : public ::testing::Test {
 protected:
     void useEveryTurnDuration(float seconds)
@@ -38,7 +31,7 @@ protected:
     void play(const std::string& letters)
     {
         for (char c : letters)
-            turns.Rotate(c);
+            puzzle.turn(c);
     }
     platform::Box& piece(const char* name) { return scene.get<platform::Box>(name); }
     platform::Plane& sticker(const char* name) { return scene.get<platform::Plane>(name); }
@@ -46,8 +39,7 @@ protected:
     velmar::testkit::SteppingClockScope clock{0.05};
     platform::Scene scene;
     cube::TCubeScene cube{scene};
-    RecordingHost host;
-    engine::TFaceTurns turns{scene, cube, host};
+    engine::Puzzle puzzle{scene, cube};
 };
 
 TEST_F(FaceTurns, ReferenceModelSanity)
@@ -72,11 +64,11 @@ TEST_F(FaceTurns, EveryLetterMatchesTheModelAndRestsCleanly)
 {
     for (char letter : std::string("rRgGwWoObByY")) {
         ReferenceCube model;
-        turns.Rotate(letter);
+        puzzle.turn(letter);
         model.play({letter});
         EXPECT_EQ(testkit::compareWithModel(cube, model), "") << "after " << letter;
         EXPECT_EQ(testkit::checkAtRest(cube), "") << "after " << letter;
-        turns.Rotate(char(std::islower(letter) ? std::toupper(letter) : std::tolower(letter)));
+        puzzle.turn(char(std::islower(letter) ? std::toupper(letter) : std::tolower(letter)));
         EXPECT_EQ(testkit::compareWithModel(cube, ReferenceCube()), "") << "undoing " << letter;
     }
 }
@@ -115,8 +107,7 @@ TEST_F(FaceTurns, FaceTurnedFourTimesOrUndoneRestoresTheScene)
 
 TEST_F(FaceTurns, RightTurnCarriesTheFrontRightEdgeToTheTop)
 {
-    turns.Rotate('B');
-    EXPECT_EQ(turns.LastDirection, -90);
+    puzzle.turn('B');
     const QVector3D p = piece("CA3").position();
     EXPECT_EQ(p.x(), 3.0f) << "the axis coordinate is snapped exactly";
     EXPECT_NEAR(p.y(), -3, 1e-4);
@@ -127,33 +118,30 @@ TEST_F(FaceTurns, RightTurnCarriesTheFrontRightEdgeToTheTop)
 
 TEST_F(FaceTurns, GathersExactlyTheLayerUnderThePivotDuringTheTurn)
 {
-    platform::FloatAnimation& red = *cube.turns[size_t(P::PoFront)];
-    red.onFinish = [&](platform::FloatAnimation&) {
-        EXPECT_EQ(cube.pivots[size_t(P::PoFront)]->children().size(), 8u);
-        EXPECT_FALSE(host.commandEnabled) << "the panel is disabled during a turn";
-        EXPECT_EQ(cube.pivots[size_t(P::PoFront)]->rotationAngle().z(), 90);
-        turns.RotationFinish();
-    };
-    turns.Rotate('R');
-    EXPECT_TRUE(host.commandEnabled);
-    EXPECT_TRUE(cube.pivots[size_t(P::PoFront)]->children().empty());
-}
-
-TEST_F(FaceTurns, PanelStaysDisabledWhileAPatternPlays)
-{
-    host.auto_ = true;
-    turns.Rotate('W');
-    EXPECT_FALSE(host.commandEnabled);
-    host.auto_ = false;
-    turns.Rotate('w');
-    EXPECT_TRUE(host.commandEnabled);
+    const platform::Box& red = *cube.pivots[size_t(P::PoFront)];
+    std::size_t fewest = 99, most = 0;
+    bool idleWhileTurning = false;
+    QObject::connect(&platform::AnimationDriver::shared(), &platform::AnimationDriver::stepped, &scene, [&] {
+        if (!cube.turns[size_t(P::PoFront)]->running())
+            return;
+        fewest = std::min(fewest, red.children().size());
+        most = std::max(most, red.children().size());
+        idleWhileTurning |= !puzzle.isBusy();
+    });
+    puzzle.turn('R');
+    EXPECT_EQ(fewest, 8u);
+    EXPECT_EQ(most, 8u);
+    EXPECT_FALSE(idleWhileTurning) << "busy during a turn";
+    EXPECT_FALSE(puzzle.isBusy());
+    EXPECT_EQ(red.rotationAngle().z(), 90) << "left at the stop value";
+    EXPECT_TRUE(red.children().empty());
 }
 
 TEST_F(FaceTurns, OtherCharactersTurnNothing)
 {
     for (char c : std::string("xX0 9\n\x01\xff") + '\0')
-        turns.Rotate(c);
-    EXPECT_FALSE(turns.isTurning());
+        puzzle.turn(c);
+    EXPECT_FALSE(puzzle.isBusy());
     EXPECT_FALSE(platform::AnimationDriver::shared().isActive());
     EXPECT_EQ(testkit::compareWithModel(cube, ReferenceCube()), "");
 }
@@ -173,7 +161,7 @@ TEST_P(EveryCurve, TurnEndsExactlyOnTheQuarterTurn)
             highest = std::max(highest, pivot.rotationAngle().y());
         }
     });
-    turns.Rotate('W');
+    puzzle.turn('W');
     EXPECT_EQ(pivot.rotationAngle().y(), 90.0f);
     EXPECT_TRUE(testkit::compareWithModel(cube,
                                           [] {
@@ -200,14 +188,14 @@ TEST_F(FaceTurns, MovesRequestedDuringATurnAreQueuedAndPlayedInOrder)
     // Requests arrive from inside the running turn's wait, as key handlers do.
     auto feeder =
         QObject::connect(&platform::AnimationDriver::shared(), &platform::AnimationDriver::stepped, &scene, [&] {
-            if (fed < int(requested.size()) && turns.isTurning())
-                turns.Rotate(requested[fed++]);
+            if (fed < int(requested.size()) && puzzle.isTurning())
+                puzzle.turn(requested[fed++]);
         });
-    turns.Rotate('W');
+    puzzle.turn('W');
     QObject::disconnect(feeder);
     model.play("W" + requested);
     EXPECT_EQ(fed, int(requested.size()));
-    EXPECT_EQ(turns.pendingCount(), 0u);
+    EXPECT_EQ(puzzle.pendingCount(), 0u);
     EXPECT_EQ(testkit::compareWithModel(cube, model), "");
     EXPECT_EQ(testkit::checkAtRest(cube), "");
 }
@@ -224,7 +212,7 @@ TEST_F(FaceTurns, ATurnStartedFromAnotherAnimationsFinishRunsToItsEnd)
     fade.setDuration(0.2f);
     bool returned = false;
     fade.onFinish = [&](platform::FloatAnimation&) {
-        turns.Rotate('R');
+        puzzle.turn('R');
         returned = true;
     };
     fade.start();
@@ -235,33 +223,13 @@ TEST_F(FaceTurns, ATurnStartedFromAnotherAnimationsFinishRunsToItsEnd)
     EXPECT_EQ(testkit::checkAtRest(cube), "");
 }
 
-TEST_F(FaceTurns, WhileAPatternPlaysRequestsFromInsideATurnAreDropped)
-{
-    host.auto_ = true;
-    bool offered = false;
-    auto feeder =
-        QObject::connect(&platform::AnimationDriver::shared(), &platform::AnimationDriver::stepped, &scene, [&] {
-            if (!offered && turns.isTurning()) {
-                offered = true;
-                turns.Rotate('B');
-            }
-        });
-    turns.Rotate('W');
-    QObject::disconnect(feeder);
-    host.auto_ = false;
-    EXPECT_TRUE(offered);
-    ReferenceCube model;
-    model.play("W");
-    EXPECT_EQ(testkit::compareWithModel(cube, model), "") << "a pattern's letters are its only moves";
-}
-
 TEST_F(FaceTurns, TheStartPositionUndoesAnyTurns)
 {
     useEveryTurnDuration(0.1f);
     std::mt19937 random(1234);
     const std::string alphabet = "rRgGwWoObByY";
     for (int i = 0; i < 40; ++i)
-        turns.Rotate(alphabet[random() % alphabet.size()]);
+        puzzle.turn(alphabet[random() % alphabet.size()]);
     ASSERT_NE(testkit::compareWithModel(cube, ReferenceCube()), "");
     cube::SortVelmar(cube);
     EXPECT_EQ(testkit::compareWithModel(cube, ReferenceCube()), "");
@@ -284,16 +252,16 @@ TEST_F(FaceTurns, TheQueueIsBounded)
     std::string offered;
     auto feeder =
         QObject::connect(&platform::AnimationDriver::shared(), &platform::AnimationDriver::stepped, &scene, [&] {
-            while (offered.size() < 200 && turns.isTurning()) {
+            while (offered.size() < 200 && puzzle.isTurning()) {
                 offered += alphabet[offered.size() * 7 % alphabet.size()];
-                turns.Rotate(offered.back());
+                puzzle.turn(offered.back());
             }
         });
-    turns.Rotate('R');
+    puzzle.turn('R');
     QObject::disconnect(feeder);
     ASSERT_EQ(offered.size(), 200u);
     ReferenceCube model;
-    model.play("R" + offered.substr(0, engine::TFaceTurns::kMaxPending));
+    model.play("R" + offered.substr(0, engine::Puzzle::kMaxPending));
     EXPECT_EQ(testkit::compareWithModel(cube, model), "") << "one turn plus the bounded queue, the rest dropped";
 }
 

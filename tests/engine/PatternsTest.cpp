@@ -1,5 +1,7 @@
-// The pattern tables, and playback with its progress bar, against the reference model.
+// The pattern tables, and the puzzle's playback with its progress and busy state, against the
+// reference model.
 #include "engine/Patterns.h"
+#include "engine/Puzzle.h"
 
 #include "cube/StartPosition.h"
 
@@ -17,58 +19,26 @@ using velmar::testkit::ReferenceCube;
 
 namespace {
 
-// A window stand-in: one MvtAuto shared by the turn engine and playback, and a progress bar that keeps
-// its value within its range.
-class RecordingHost : public engine::TurnHost, public engine::PatternHost {
-public:
-    void setCommandEnabled(bool enabled) override
-    {
-        commandEnabled = enabled;
-        if (enabled && mvtAuto_)
-            enabledDuringPattern = true;
-    }
-    bool mvtAuto() const override { return mvtAuto_; }
-    void setMvtAuto(bool playing) override { mvtAuto_ = playing; }
-    void setProgressValue(int value) override
-    {
-        value_ = std::clamp(value, 0, maximum_);
-        values.push_back(value_);
-        ++raised;
-    }
-    int progressValue() const override { return value_; }
-    void setProgressMaximum(int maximum) override
-    {
-        maximum_ = maximum;
-        value_ = std::min(value_, maximum_);
-    }
-    void setProgressVisible(bool visible) override { this->visible = visible; }
-    void SortVelmar() override { cube::SortVelmar(*cube); }
-    cube::TCubeScene* cube = nullptr;
-
-    bool commandEnabled = true;
-    bool enabledDuringPattern = false;
-    bool visible = false;
-    bool mvtAuto_ = false;
-    int value_ = 0;
-    int maximum_ = 100;
-    int raised = 0;
-    std::vector<int> values;
-};
-
 class Patterns : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        host.cube = &cube;
-        for (platform::FloatAnimation* turn : cube.turns)
-            turn->setDuration(0.1f);
+        puzzle.setTurnSeconds(0.1f);
+        QObject::connect(&puzzle, &engine::Puzzle::progressChanged, &scene,
+                         [this](int value, int maximum) { progress.push_back({value, maximum}); });
+        QObject::connect(&puzzle, &engine::Puzzle::busyChanged, &scene, [this](bool busy) { busyChanges.push_back(busy); });
     }
+    bool settled()
+    {
+        return testkit::pumpUntil([&] { return !puzzle.hasWaitingPlayback() && !puzzle.isBusy(); });
+    }
+
     velmar::testkit::SteppingClockScope clock{0.05};
     platform::Scene scene;
     cube::TCubeScene cube{scene};
-    RecordingHost host;
-    engine::TFaceTurns turns{scene, cube, host};
-    engine::TPatternPlayer player{turns, host};
+    engine::Puzzle puzzle{scene, cube};
+    std::vector<std::pair<int, int>> progress;
+    std::vector<bool> busyChanges;
 };
 
 TEST(PatternTables, TheTwelvePatternsAndTheirListItems)
@@ -86,29 +56,27 @@ TEST(PatternTables, TheTwelvePatternsAndTheirListItems)
     }
 }
 
-TEST_F(Patterns, PlaysEveryLetterUnderAFullProgressBarWithThePanelDisabledThroughout)
+TEST_F(Patterns, PlaysEveryCharacterUnderTheProgressBusyThroughout)
 {
-    player.PlayMvt(QByteArray("OORRWWYYGGBBgBrOYwgFB")); // 21 characters, 20 moves
+    puzzle.playPattern(5); // "OORRWWYYGGBBgBrOYwgFB": 21 characters, 20 moves
+    ASSERT_TRUE(settled());
     ReferenceCube model;
     model.play("OORRWWYYGGBBgBrOYwgFB");
     EXPECT_EQ(testkit::compareWithModel(cube, model), "");
-    ASSERT_EQ(host.values.size(), 22u) << "set to 1, then raised once per character";
-    EXPECT_EQ(host.values.front(), 1);
-    EXPECT_EQ(host.values[20], 21) << "full after the 20th character";
-    EXPECT_EQ(host.values.back(), 21) << "and kept within its range after the last";
-    EXPECT_FALSE(host.enabledDuringPattern);
-    EXPECT_TRUE(host.commandEnabled);
-    EXPECT_FALSE(host.visible);
-    EXPECT_FALSE(host.mvtAuto_);
+    ASSERT_EQ(progress.size(), 22u) << "1, then raised once per character, then none";
+    EXPECT_EQ(progress.front(), std::make_pair(1, 21));
+    EXPECT_EQ(progress[20], std::make_pair(21, 21)) << "full after the 20th character, and kept there";
+    EXPECT_EQ(progress.back(), std::make_pair(0, 0));
+    EXPECT_EQ(busyChanges, std::vector<bool>({true, false})) << "busy from the first letter to the last";
 }
 
 TEST_F(Patterns, ARequestResetsTheCubeFirstAndRunsFromTheEventLoop)
 {
-    turns.Rotate('R');
-    turns.Rotate('b');
-    player.request(0);
-    EXPECT_TRUE(player.hasPendingRequest()) << "nothing plays inside the caller";
-    ASSERT_TRUE(testkit::pumpUntil([&] { return !player.hasPendingRequest() && !player.isPlaying(); }));
+    puzzle.turn('R');
+    puzzle.turn('b');
+    puzzle.playPattern(0);
+    EXPECT_TRUE(puzzle.hasWaitingPlayback()) << "nothing plays inside the caller";
+    ASSERT_TRUE(settled());
     ReferenceCube model;
     model.play("OORRWWYYGGBB");
     EXPECT_EQ(testkit::compareWithModel(cube, model), "") << "a checkerboard from the solved cube";
@@ -119,47 +87,77 @@ TEST_F(Patterns, ARequestWaitsForTheRunningTurnAndItsQueue)
     bool requested = false;
     auto during =
         QObject::connect(&platform::AnimationDriver::shared(), &platform::AnimationDriver::stepped, &scene, [&] {
-            if (!requested && turns.isTurning()) {
+            if (!requested && puzzle.isTurning()) {
                 requested = true;
-                turns.Rotate('G'); // queued behind the running turn
-                player.request(8);
+                puzzle.turn('G'); // queued behind the running turn
+                puzzle.playPattern(8);
             }
         });
-    turns.Rotate('W');
+    puzzle.turn('W');
     QObject::disconnect(during);
-    ASSERT_TRUE(testkit::pumpUntil([&] { return !player.hasPendingRequest() && !player.isPlaying(); }));
+    ASSERT_TRUE(settled());
     ReferenceCube model;
     model.play("GBROGBROGBRO");
     EXPECT_EQ(testkit::compareWithModel(cube, model), "") << "the queued turn landed, then the reset and the pattern";
-    EXPECT_EQ(host.values.front(), 1);
+    EXPECT_EQ(progress.front(), std::make_pair(1, 12));
 }
 
-TEST_F(Patterns, NothingStartsAfterTheWindowClosed)
+TEST_F(Patterns, DuringAPlaybackItsLettersAreTheOnlyMovesAndCommandsAreRefused)
 {
-    player.request(0);
-    turns.abandonPending();
+    QStringList refusals;
+    QObject::connect(&puzzle, &engine::Puzzle::refused, &scene, [&](const QString& why) { refusals << why; });
+    bool offered = false;
+    auto feeder =
+        QObject::connect(&platform::AnimationDriver::shared(), &platform::AnimationDriver::stepped, &scene, [&] {
+            if (!offered && puzzle.isPlayingBack()) {
+                offered = true;
+                puzzle.turn('B');
+                puzzle.undo();
+                puzzle.scramble();
+                puzzle.solve();
+                puzzle.playPattern(1);
+                EXPECT_FALSE(puzzle.resetToStart());
+            }
+        });
+    puzzle.playPattern(0);
+    ASSERT_TRUE(settled());
+    QObject::disconnect(feeder);
+    ASSERT_TRUE(offered);
+    ReferenceCube model;
+    model.play("OORRWWYYGGBB");
+    EXPECT_EQ(testkit::compareWithModel(cube, model), "");
+    EXPECT_EQ(refusals.size(), 4) << refusals.join(QLatin1String("; ")).toStdString();
+    EXPECT_EQ(refusals.value(0), QStringLiteral("Not now: a pattern is playing"));
+}
+
+TEST_F(Patterns, NothingStartsAfterClosing)
+{
+    puzzle.playPattern(0);
+    puzzle.close();
     for (int i = 0; i < 20; ++i)
         QCoreApplication::processEvents();
-    EXPECT_FALSE(player.hasPendingRequest());
+    EXPECT_FALSE(puzzle.hasWaitingPlayback());
     EXPECT_EQ(testkit::compareWithModel(cube, ReferenceCube()), "");
 }
 
-TEST_F(Patterns, AStartQueuedWhenThePlayerGoesIsDropped)
+TEST_F(Patterns, AStartQueuedWhenThePuzzleGoesIsDropped)
 {
     {
-        engine::TPatternPlayer leaving{turns, host};
-        leaving.request(0);
+        platform::Scene other;
+        cube::TCubeScene otherCube{other};
+        engine::Puzzle leaving{other, otherCube};
+        leaving.playPattern(0);
     }
     for (int i = 0; i < 20; ++i)
-        QCoreApplication::processEvents(); // under AddressSanitizer a start on the gone player would fail here
+        QCoreApplication::processEvents(); // under AddressSanitizer a start on the gone puzzle would fail here
     EXPECT_EQ(testkit::compareWithModel(cube, ReferenceCube()), "");
 }
 
 TEST_F(Patterns, EveryPatternEndsAsTheModelFedItsString)
 {
     for (int i = 0; i < engine::kPatternCount; ++i) {
-        player.request(i);
-        ASSERT_TRUE(testkit::pumpUntil([&] { return !player.hasPendingRequest() && !player.isPlaying(); }));
+        puzzle.playPattern(i);
+        ASSERT_TRUE(settled());
         ReferenceCube model;
         model.play(engine::FUN_VALUES[std::size_t(i)]);
         EXPECT_EQ(testkit::compareWithModel(cube, model), "") << engine::FUN_LABELS[std::size_t(i)];

@@ -2,7 +2,7 @@
 
 #include "app/Misc.h"
 #include "cube/StartPosition.h"
-#include "panel/AnimationSettings.h"
+#include "engine/AnimationSettings.h"
 #include "panel/CommandRect.h"
 #include "platform/controls/ArcDial.h"
 #include "platform/controls/ChoiceList.h"
@@ -199,44 +199,42 @@ Action randomAction(std::mt19937& random)
 
 Soak::Soak(TFormMain& window) : m_window(window)
 {
-    m_window.onMovePlayed = [this](char letter) {
-        m_model.play(std::string(1, letter));
-        ++m_moves;
-    };
-    m_window.onCubeSolved = [this] {
-        // A reset of a solved cube changes nothing and is no step of the history.
-        if (!m_model.isSolved()) {
-            m_beforeResets.push_back(m_model.colours());
-            m_resetsUndone.clear();
-        }
-        m_model = testkit::ReferenceCube();
-        ++m_resets;
-    };
-    QObject::connect(&m_window.Turns, &engine::TFaceTurns::played, &m_window,
-                     [this](const engine::Move&, engine::TurnOrigin origin) {
-                         if (origin == engine::TurnOrigin::Hand || origin == engine::TurnOrigin::Playback)
+    engine::Puzzle& puzzle = m_window.puzzle();
+    m_played = QObject::connect(&puzzle, &engine::Puzzle::movePlayed, &m_window,
+                     [this](const engine::Move& move, engine::TurnSource source) {
+                         m_model.play(std::string(1, move.letter));
+                         ++m_moves;
+                         if (source != engine::TurnSource::Undo && source != engine::TurnSource::Redo)
                              m_resetsUndone.clear();
                      });
-    QObject::connect(&m_window.Puzzle.History, &engine::TurnHistory::jumped, &m_window, [this](bool back) {
-        if (back && !m_beforeResets.empty()) {
+    m_jumped = QObject::connect(&puzzle, &engine::Puzzle::cubeJumped, &m_window, [this](engine::TurnSource source) {
+        if (source == engine::TurnSource::Undo && !m_beforeResets.empty()) {
             m_resetsUndone.push_back(m_model.colours());
             m_model = testkit::ReferenceCube(m_beforeResets.back());
             m_beforeResets.pop_back();
-        } else if (!back && !m_resetsUndone.empty()) {
+        } else if (source == engine::TurnSource::Redo && !m_resetsUndone.empty()) {
             m_beforeResets.push_back(m_model.colours());
             m_model = testkit::ReferenceCube(m_resetsUndone.back());
             m_resetsUndone.pop_back();
+        } else if (source != engine::TurnSource::Undo && source != engine::TurnSource::Redo) {
+            // A reset of a solved cube changes nothing and is no step of the history.
+            if (!m_model.isSolved()) {
+                m_beforeResets.push_back(m_model.colours());
+                m_resetsUndone.clear();
+            }
+            m_model = testkit::ReferenceCube();
+            ++m_resets;
         }
     });
-    m_window.Puzzle.scrambleSeed = [this] { return std::uint64_t(++m_scrambles); };
+    m_window.puzzle().scrambleSeed = [this] { return std::uint64_t(++m_scrambles); };
     m_window.askRestore = [this] { return m_nextAnswer; };
     TMisc::opener = [this](const QUrl&) { ++m_links; };
 }
 
 Soak::~Soak()
 {
-    m_window.onMovePlayed = nullptr;
-    m_window.onCubeSolved = nullptr;
+    QObject::disconnect(m_played);
+    QObject::disconnect(m_jumped);
     TMisc::opener = nullptr;
 }
 
@@ -263,11 +261,11 @@ void Soak::key(QWidget* target, int keyCode, const QString& text, bool autoRepea
 
 QPointF Soak::stickerPoint(int which, int where)
 {
-    const platform::Plane& stick = *m_window.Cube.stickers[std::size_t(std::abs(which)) % 48];
+    const platform::Plane& stick = *m_window.cube().stickers[std::size_t(std::abs(which)) % 48];
     const float u = float(where % 29) / 10.0f - 1.4f;
     const float v = float((where / 29) % 29) / 10.0f - 1.4f;
     const QVector3D world = stick.absolutePosition() + stick.worldRotation().rotatedVector({u, v, 0});
-    return testkit::projectToView(*m_window.Cube.Camera, QSizeF(m_window.glViewport()->size()), world);
+    return testkit::projectToView(*m_window.cube().Camera, QSizeF(m_window.glViewport()->size()), world);
 }
 
 void Soak::mouseOnView(QEvent::Type type, QPointF pos, Qt::MouseButton button)
@@ -348,7 +346,7 @@ void Soak::apply(const Action& action)
         return;
     }
     case Act::ColourButton:
-        QTest::mouseClick(m_window.Panel.colourButtons[std::size_t(a % 12)], Qt::LeftButton);
+        QTest::mouseClick(m_window.panel().colourButtons[std::size_t(a % 12)], Qt::LeftButton);
         return;
     case Act::DialClick:
     case Act::DialDrag: {
@@ -443,7 +441,7 @@ void Soak::apply(const Action& action)
         if (a % 5 == 0)
             mouseOnView(QEvent::MouseMove, at + QPointF(10, -6), Qt::NoButton);
         mouseOnView(QEvent::MouseButtonRelease, at, Qt::RightButton);
-        QMenu& menu = m_window.Puzzle.Menu.menu();
+        QMenu& menu = m_window.menu().menu();
         testkit::pumpUntil([&] { return menu.isVisible(); }, 20);
         const QList<QAction*> entries = menu.actions();
         // Now and then none: the menu is closed with Escape.
@@ -464,7 +462,7 @@ void Soak::apply(const Action& action)
         bool done = false;
         const auto during =
             QObject::connect(&platform::AnimationDriver::shared(), &platform::AnimationDriver::stepped, &m_window, [&] {
-                if (done || !m_window.Turns.isTurning() || ++steps < wanted)
+                if (done || !m_window.puzzle().isTurning() || ++steps < wanted)
                     return;
                 done = true;
                 apply(nested);
@@ -473,9 +471,9 @@ void Soak::apply(const Action& action)
             const QChar letter = QChar::fromLatin1("rRgGwWoObByY"[a % 12]);
             key(keyTarget(), letter.toUpper().unicode(), QString(letter));
         } else {
-            m_window.Panel.cbFun->setItemIndex(a % 12);
+            m_window.panel().cbFun->setItemIndex(a % 12);
             testkit::pumpUntil(
-                [&] { return done || (!m_window.Patterns.hasPendingRequest() && !m_window.Patterns.isPlaying()); },
+                [&] { return done || (!m_window.puzzle().hasWaitingPlayback() && !m_window.puzzle().isPlayingBack()); },
                 4000);
         }
         QObject::disconnect(during);
@@ -492,23 +490,23 @@ std::string Soak::settleAndCheck()
     // A person clicking elsewhere closes an open list or menu, and the help window.
     for (const char* name : kLists)
         static_cast<platform::ChoiceList*>(control(name))->hidePopup();
-    m_window.Puzzle.Menu.menu().hide();
-    if (QWidget* help = m_window.Puzzle.helpWindow())
+    m_window.menu().menu().hide();
+    if (QWidget* help = m_window.helpWindow())
         help->close();
     platform::AnimationDriver& driver = platform::AnimationDriver::shared();
     auto spinning = [&] {
         int running = 0;
         for (platform::Axis axis : {platform::Axis::X, platform::Axis::Y, platform::Axis::Z})
-            running += m_window.View.autoRotation(axis).running();
+            running += m_window.view().autoRotation(axis).running();
         return running;
     };
     const bool rested = testkit::pumpUntil(
         [&] {
-            return !m_window.Turns.isTurning() && !m_window.Patterns.isPlaying() &&
-                   !m_window.Patterns.hasPendingRequest() && !m_window.Puzzle.Solver.isBusy() &&
+            return !m_window.puzzle().isTurning() && !m_window.puzzle().isPlayingBack() &&
+                   !m_window.puzzle().hasWaitingPlayback() && !m_window.puzzle().isSearching() &&
                    driver.runningCount() == spinning();
         },
-        [&] { return m_window.Puzzle.Solver.isSearching(); }, 4000);
+        [&] { return m_window.puzzle().isSearching(); }, 4000);
     if (!rested)
         return "the program did not come to rest";
     return checkInvariants();
@@ -516,29 +514,29 @@ std::string Soak::settleAndCheck()
 
 std::string Soak::checkInvariants()
 {
-    if (std::string pieces = checkPiecesAndStickers(m_window.Cube); !pieces.empty())
+    if (std::string pieces = checkPiecesAndStickers(m_window.cube()); !pieces.empty())
         return pieces;
-    if (std::string model = testkit::compareWithModel(m_window.Cube, m_model); !model.empty())
+    if (std::string model = testkit::compareWithModel(m_window.cube(), m_model); !model.empty())
         return "not the cube of the letters played: " + model;
-    if (!m_window.Panel.recCommand->isEnabled())
+    if (!m_window.panel().recCommand->isEnabled())
         return "the panel stays disabled with no pattern playing";
-    if (m_window.Panel.pbFun->isVisible())
+    if (m_window.panel().pbFun->isVisible())
         return "the progress bar shows with no pattern playing";
-    if (m_window.MvtAuto)
+    if (m_window.puzzle().isPlayingBack())
         return "a pattern is marked as playing";
-    const QCheckBox* boxes[] = {m_window.Panel.CbRotateX, m_window.Panel.CbRotateY, m_window.Panel.CbRotateZ};
+    const QCheckBox* boxes[] = {m_window.panel().CbRotateX, m_window.panel().CbRotateY, m_window.panel().CbRotateZ};
     const platform::Axis axes[] = {platform::Axis::X, platform::Axis::Y, platform::Axis::Z};
     for (int i = 0; i < 3; ++i)
-        if (boxes[i]->isChecked() != m_window.View.autoRotation(axes[i]).running())
+        if (boxes[i]->isChecked() != m_window.view().autoRotation(axes[i]).running())
             return "an auto-rotation does not follow its box";
-    for (const platform::ArcDial* dial : {m_window.Panel.ArcDialX, m_window.Panel.ArcDialY, m_window.Panel.ArcDialZ})
+    for (const platform::ArcDial* dial : {m_window.panel().ArcDialX, m_window.panel().ArcDialY, m_window.panel().ArcDialZ})
         if (!std::isfinite(dial->value()))
             return "a dial holds a value that is not finite";
-    if (m_window.Turns.pendingCount() != 0)
+    if (m_window.puzzle().pendingCount() != 0)
         return "moves are left queued";
-    if (std::abs(m_window.Cube.turns[0]->duration() - panel::turnSeconds(m_window.Panel.tbSpeedAnim->value())) > 1e-6f)
+    if (std::abs(m_window.cube().turns[0]->duration() - engine::turnSeconds(m_window.panel().tbSpeedAnim->value())) > 1e-6f)
         return "the turns do not run at the speed the slider sets";
-    if (m_window.Puzzle.Callout.isShown())
+    if (m_window.callout().isShown())
         return "a callout is left over the view";
     return {};
 }

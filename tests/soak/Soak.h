@@ -104,6 +104,8 @@ private:
     // must give back exactly that cube. Kept as bare colours: a long soak resets thousands of times.
     std::vector<testkit::ReferenceCube::Colours> m_beforeResets;
     std::vector<testkit::ReferenceCube::Colours> m_resetsUndone;
+    QMetaObject::Connection m_played;
+    QMetaObject::Connection m_jumped;
 };
 
 // Replays `actions` on a fresh window; the index of the first action after which an invariant broke

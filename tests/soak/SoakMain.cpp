@@ -288,8 +288,8 @@ int closeRun(long seed)
     const int how = int(random() % 3);
     long done = 0;
     auto closeNow = [&] {
-        std::printf("closing %s\n", window.MvtAuto             ? "in a pattern"
-                                    : window.Turns.isTurning() ? "in a turn"
+        std::printf("closing %s\n", window.puzzle().isPlayingBack()             ? "in a pattern"
+                                    : window.puzzle().isTurning() ? "in a turn"
                                                                : "between actions");
         std::fflush(stdout);
         window.close();
@@ -310,7 +310,7 @@ int closeRun(long seed)
                                        &window, [&, during, inKey, patternSteps, stepsIntoPattern] {
                                            const bool now = how == 1
                                                                 ? *inKey
-                                                                : window.MvtAuto && ++*patternSteps >= stepsIntoPattern;
+                                                                : window.puzzle().isPlayingBack() && ++*patternSteps >= stepsIntoPattern;
                                            if (!now)
                                                return;
                                            QObject::disconnect(*during);
@@ -326,7 +326,7 @@ int closeRun(long seed)
                     closeNow();
             } else {
                 // Every pattern has at least eight turns, each of at least one step.
-                window.Panel.cbFun->setItemIndex(int(random() % 12));
+                window.panel().cbFun->setItemIndex(int(random() % 12));
             }
             return;
         }

@@ -102,7 +102,7 @@ protected:
         const auto corner = viewCorner(shot);
         if (!corner)
             return "the view's silver background is nowhere on the screen";
-        const QVector3D eye = window.Cube.Camera->worldTransform().map(QVector3D());
+        const QVector3D eye = window.cube().Camera->worldTransform().map(QVector3D());
         int seen = 0;
         for (const auto& [f, colour] : model.facelets()) {
             // The scene's frame has +Y down and +Z away from the viewer; pieces are 3 apart and their
@@ -148,13 +148,13 @@ TEST_F(ScreenPixels, TypedLettersTurnTheCubeOnScreen)
 
 TEST_F(ScreenPixels, AutoRotationMovesTheViewAndStopsWhenUnticked)
 {
-    QTest::mouseClick(window.Panel.CbRotateY, Qt::LeftButton);
+    QTest::mouseClick(window.panel().CbRotateY, Qt::LeftButton);
     const QImage first = viewOnScreen();
     QTest::qWait(100);
     const QImage second = viewOnScreen();
     ASSERT_FALSE(first.isNull());
     EXPECT_NE(first, second) << "auto-rotation changes the view between two frames";
-    QTest::mouseClick(window.Panel.CbRotateY, Qt::LeftButton);
+    QTest::mouseClick(window.panel().CbRotateY, Qt::LeftButton);
     const QImage stopped = viewOnScreen();
     QTest::qWait(100);
     EXPECT_EQ(viewOnScreen(), stopped) << "and it is still once unticked";

@@ -22,7 +22,7 @@ TEST(CloseDuringPattern, EventLoopEndsAndTheCubeIsWhole)
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     int turnsFinished = 0;
-    for (platform::FloatAnimation* turn : window.Cube.turns) {
+    for (platform::FloatAnimation* turn : window.cube().turns) {
         auto finish = turn->onFinish;
         turn->onFinish = [&, finish](platform::FloatAnimation& a) {
             finish(a);
@@ -32,7 +32,7 @@ TEST(CloseDuringPattern, EventLoopEndsAndTheCubeIsWhole)
     bool closed = false;
     QTimer closer;
     QObject::connect(&closer, &QTimer::timeout, &window, [&] {
-        const bool animating = std::any_of(window.Cube.turns.begin(), window.Cube.turns.end(),
+        const bool animating = std::any_of(window.cube().turns.begin(), window.cube().turns.end(),
                                            [](platform::FloatAnimation* turn) { return turn->running(); });
         if (closed || turnsFinished < 3 || !animating)
             return;
@@ -40,7 +40,7 @@ TEST(CloseDuringPattern, EventLoopEndsAndTheCubeIsWhole)
         window.close();
     });
     closer.start(5);
-    QTimer::singleShot(0, &window, [&] { window.Panel.cbFun->setItemIndex(7); }); // Bande (25)
+    QTimer::singleShot(0, &window, [&] { window.panel().cbFun->setItemIndex(7); }); // Bande (25)
     QTimer watchdog;
     watchdog.setSingleShot(true);
     QObject::connect(&watchdog, &QTimer::timeout, [] {
@@ -50,11 +50,11 @@ TEST(CloseDuringPattern, EventLoopEndsAndTheCubeIsWhole)
     watchdog.start(60000);
     EXPECT_EQ(QApplication::exec(), 0);
     EXPECT_TRUE(closed);
-    EXPECT_FALSE(window.Turns.isTurning());
-    EXPECT_FALSE(window.Patterns.isPlaying());
+    EXPECT_FALSE(window.puzzle().isTurning());
+    EXPECT_FALSE(window.puzzle().isPlayingBack());
     EXPECT_EQ(turnsFinished, 4) << "three turns, then the one running at the close lands";
     velmar::testkit::ReferenceCube model;
     model.play("rGGR");
-    EXPECT_EQ(velmar::testkit::compareWithModel(window.Cube, model), "");
-    EXPECT_EQ(velmar::testkit::checkAtRest(window.Cube), "");
+    EXPECT_EQ(velmar::testkit::compareWithModel(window.cube(), model), "");
+    EXPECT_EQ(velmar::testkit::checkAtRest(window.cube()), "");
 }

@@ -20,7 +20,7 @@ TEST(CloseDuringTurn, EventLoopEndsAndTheCubeIsWhole)
     QTimer::singleShot(0, &window, [&] {
         // Typed keys: the first turn's wait runs the event loop in which the close arrives.
         QTimer::singleShot(150, &window, [&] {
-            EXPECT_TRUE(window.Turns.isTurning());
+            EXPECT_TRUE(window.puzzle().isTurning());
             QTest::keyClicks(&window, "RRRbbb");
             window.close();
             closed = true;
@@ -36,11 +36,11 @@ TEST(CloseDuringTurn, EventLoopEndsAndTheCubeIsWhole)
     watchdog.start(20000);
     EXPECT_EQ(QApplication::exec(), 0);
     EXPECT_TRUE(closed);
-    EXPECT_FALSE(window.Turns.isTurning());
-    EXPECT_EQ(window.Turns.pendingCount(), 0u);
+    EXPECT_FALSE(window.puzzle().isTurning());
+    EXPECT_EQ(window.puzzle().pendingCount(), 0u);
     velmar::testkit::ReferenceCube model;
     model.play("W");
-    EXPECT_EQ(velmar::testkit::compareWithModel(window.Cube, model), "")
+    EXPECT_EQ(velmar::testkit::compareWithModel(window.cube(), model), "")
         << "the running turn lands, queued ones do not play";
-    EXPECT_EQ(velmar::testkit::checkAtRest(window.Cube), "");
+    EXPECT_EQ(velmar::testkit::checkAtRest(window.cube()), "");
 }

@@ -49,7 +49,7 @@ protected:
     void pointAt(QWidget* widget, QPoint at) { QCursor::setPos(widget->mapToGlobal(at)); }
     void pointAtMiddleOf(QWidget* widget) { pointAt(widget, widget->rect().center()); }
     // A bare spot of the panel, over no control.
-    void pointAway() { pointAt(window.Panel.recCommand, QPoint(2, 2)); }
+    void pointAway() { pointAt(window.panel().recCommand, QPoint(2, 2)); }
 
     // Plays `letter`; from inside the turn, runs each step of `script` once the one before it reported
     // true, the turn held still meanwhile.
@@ -60,7 +60,7 @@ protected:
         gated.hold = true;
         auto during =
             QObject::connect(&platform::AnimationDriver::shared(), &platform::AnimationDriver::stepped, &window, [&] {
-                if (!window.Turns.isTurning() || !gated.hold)
+                if (!window.puzzle().isTurning() || !gated.hold)
                     return;
                 if (next < script.size() && script[next]())
                     ++next;
@@ -107,7 +107,7 @@ TEST_F(DisabledPanel, PointerCrossingsDuringATurnLeaveNoHoverBehind)
                   });
     ASSERT_TRUE(testkit::pumpUntil([] { return !platform::AnimationDriver::shared().isActive(); }));
     EXPECT_EQ(green->outerFill(), QColor::fromRgba(green->buttonStyle().hoverOutStop));
-    EXPECT_EQ(testkit::compareWithModel(window.Cube, ReferenceCube()), "");
+    EXPECT_EQ(testkit::compareWithModel(window.cube(), ReferenceCube()), "");
 }
 
 TEST_F(DisabledPanel, AccessibleWritesReachNoDisabledControl)
@@ -125,10 +125,10 @@ TEST_F(DisabledPanel, AccessibleWritesReachNoDisabledControl)
         ++asked;
         return TAnswer::Yes;
     };
-    const double sliders[] = {window.Panel.TbSpeedRotation->value(), window.Panel.TbSize->value(),
-                              window.Panel.tbSpeedAnim->value(), window.Panel.BwTbLight->value()};
-    const float turnSeconds = window.Cube.turns[0]->duration();
-    const float cameraZ = window.Cube.Camera->position().z();
+    const double sliders[] = {window.panel().TbSpeedRotation->value(), window.panel().TbSize->value(),
+                              window.panel().tbSpeedAnim->value(), window.panel().BwTbLight->value()};
+    const float turnSeconds = window.cube().turns[0]->duration();
+    const float cameraZ = window.cube().Camera->position().z();
 
     turnWith(
         'W', {[&] {
@@ -142,36 +142,36 @@ TEST_F(DisabledPanel, AccessibleWritesReachNoDisabledControl)
             action("cbFun", press);
             return true;
         }});
-    EXPECT_EQ(window.Panel.TbSpeedRotation->value(), sliders[0]);
-    EXPECT_EQ(window.Panel.TbSize->value(), sliders[1]);
-    EXPECT_EQ(window.Panel.tbSpeedAnim->value(), sliders[2]);
-    EXPECT_EQ(window.Panel.BwTbLight->value(), sliders[3]);
-    EXPECT_EQ(window.Panel.ArcDialX->value(), -35.0f);
-    EXPECT_EQ(window.Panel.ArcDialY->value(), -45.0f);
-    for (platform::FloatAnimation* turn : window.Cube.turns)
+    EXPECT_EQ(window.panel().TbSpeedRotation->value(), sliders[0]);
+    EXPECT_EQ(window.panel().TbSize->value(), sliders[1]);
+    EXPECT_EQ(window.panel().tbSpeedAnim->value(), sliders[2]);
+    EXPECT_EQ(window.panel().BwTbLight->value(), sliders[3]);
+    EXPECT_EQ(window.panel().ArcDialX->value(), -35.0f);
+    EXPECT_EQ(window.panel().ArcDialY->value(), -45.0f);
+    for (platform::FloatAnimation* turn : window.cube().turns)
         EXPECT_EQ(turn->duration(), turnSeconds);
-    EXPECT_EQ(window.Cube.Camera->position().z(), cameraZ);
-    EXPECT_FALSE(window.Panel.CbRotateX->isChecked());
-    EXPECT_TRUE(window.Panel.RbSpotLight->isChecked());
-    EXPECT_FALSE(window.Panel.cbFun->view()->isVisible());
+    EXPECT_EQ(window.cube().Camera->position().z(), cameraZ);
+    EXPECT_FALSE(window.panel().CbRotateX->isChecked());
+    EXPECT_TRUE(window.panel().RbSpotLight->isChecked());
+    EXPECT_FALSE(window.panel().cbFun->view()->isVisible());
     EXPECT_EQ(asked, 0);
     ReferenceCube model;
     model.play("W");
-    EXPECT_EQ(testkit::compareWithModel(window.Cube, model), "") << "the blue button's press turned nothing";
+    EXPECT_EQ(testkit::compareWithModel(window.cube(), model), "") << "the blue button's press turned nothing";
 
     // In Ambiance the light slider is disabled on its own.
-    QTest::mouseClick(window.Panel.RbAmbiance, Qt::LeftButton);
-    ASSERT_FALSE(window.Panel.BwTbLight->isEnabled());
-    const QColor diffuse = window.Cube.MainLight->params().diffuse;
+    QTest::mouseClick(window.panel().RbAmbiance, Qt::LeftButton);
+    ASSERT_FALSE(window.panel().BwTbLight->isEnabled());
+    const QColor diffuse = window.cube().MainLight->params().diffuse;
     value("BwTbLight")->setCurrentValue(0.3);
-    EXPECT_EQ(window.Panel.BwTbLight->value(), sliders[3]);
-    EXPECT_EQ(window.Cube.MainLight->params().diffuse, diffuse);
+    EXPECT_EQ(window.panel().BwTbLight->value(), sliders[3]);
+    EXPECT_EQ(window.cube().MainLight->params().diffuse, diffuse);
 
     // Enabled, the same writes take.
     value("TbSize")->setCurrentValue(7.0);
-    EXPECT_EQ(window.Panel.TbSize->value(), 7.0);
+    EXPECT_EQ(window.panel().TbSize->value(), 7.0);
     action("CbRotateX", toggle);
-    EXPECT_TRUE(window.Panel.CbRotateX->isChecked());
+    EXPECT_TRUE(window.panel().CbRotateX->isChecked());
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 // Face turns from real key events on the main window.
 #include "WindowFixture.h"
 
+#include "engine/Patterns.h"
+
 #include "support/ReferenceCube.h"
 
 using namespace velmar;
@@ -15,9 +17,9 @@ TEST_F(Keyboard, WindowAsDeclared)
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Velmar's Cube - 3D"));
     EXPECT_EQ(window.size(), QSize(466, 567));
     EXPECT_EQ(view().size(), QSize(466, 351));
-    EXPECT_EQ(window.Panel.sclytCommand->geometry(), QRect(0, 351, 466, 216));
-    EXPECT_EQ(window.Panel.recCommand->geometry(), QRect(0, 0, 466, 216));
-    EXPECT_TRUE(window.Panel.recCommand->isEnabled());
+    EXPECT_EQ(window.panel().sclytCommand->geometry(), QRect(0, 351, 466, 216));
+    EXPECT_EQ(window.panel().recCommand->geometry(), QRect(0, 0, 466, 216));
+    EXPECT_TRUE(window.panel().recCommand->isEnabled());
 }
 
 TEST_F(Keyboard, MoveLettersTurnAndOtherKeysDoNot)
@@ -26,12 +28,12 @@ TEST_F(Keyboard, MoveLettersTurnAndOtherKeysDoNot)
     QTest::keyClick(&window, Qt::Key_5);
     QTest::keyClick(&window, Qt::Key_F5);
     QTest::keyClick(&window, Qt::Key_Shift);
-    EXPECT_EQ(testkit::compareWithModel(window.Cube, ReferenceCube()), "");
+    EXPECT_EQ(testkit::compareWithModel(window.cube(), ReferenceCube()), "");
 
     QTest::keyClicks(&window, "RgWB");
     ReferenceCube model;
     model.play("RgWB");
-    EXPECT_EQ(testkit::compareWithModel(window.Cube, model), "");
+    EXPECT_EQ(testkit::compareWithModel(window.cube(), model), "");
 }
 
 TEST_F(Keyboard, LettersOfOtherAlphabetsTurnNothingWhateverTheirLowByte)
@@ -41,25 +43,25 @@ TEST_F(Keyboard, LettersOfOtherAlphabetsTurnNothingWhateverTheirLowByte)
         QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(QChar(typed)));
         QApplication::sendEvent(&window, &press);
     }
-    EXPECT_EQ(testkit::compareWithModel(window.Cube, ReferenceCube()), "");
-    EXPECT_TRUE(window.Panel.recCommand->isEnabled()) << "no turn started";
+    EXPECT_EQ(testkit::compareWithModel(window.cube(), ReferenceCube()), "");
+    EXPECT_TRUE(window.panel().recCommand->isEnabled()) << "no turn started";
 }
 
 TEST_F(Keyboard, PanelIsDimmedAndDeafDuringATurn)
 {
     bool checked = false;
-    platform::FloatAnimation& red = *window.Cube.turns[size_t(cube::TStickPosition::PoFront)];
+    platform::FloatAnimation& red = *window.cube().turns[size_t(cube::TStickPosition::PoFront)];
     auto original = red.onFinish;
     red.onFinish = [&](platform::FloatAnimation& a) {
-        EXPECT_FALSE(window.Panel.recCommand->isEnabled());
-        EXPECT_DOUBLE_EQ(platform::DisabledDimming::drawnOpacity(window.Panel.recCommand), 0.8);
+        EXPECT_FALSE(window.panel().recCommand->isEnabled());
+        EXPECT_DOUBLE_EQ(platform::DisabledDimming::drawnOpacity(window.panel().recCommand), 0.8);
         checked = true;
         original(a);
     };
     QTest::keyClick(&window, 'R');
     EXPECT_TRUE(checked);
-    EXPECT_TRUE(window.Panel.recCommand->isEnabled());
-    EXPECT_DOUBLE_EQ(platform::DisabledDimming::drawnOpacity(window.Panel.recCommand), 1.0);
+    EXPECT_TRUE(window.panel().recCommand->isEnabled());
+    EXPECT_DOUBLE_EQ(platform::DisabledDimming::drawnOpacity(window.panel().recCommand), 1.0);
 }
 
 TEST_F(Keyboard, ABurstTypedDuringATurnEndsInTheModelsState)
@@ -77,17 +79,28 @@ TEST_F(Keyboard, ABurstTypedDuringATurnEndsInTheModelsState)
     EXPECT_EQ(typed, burst.size());
     ReferenceCube model;
     model.play("W" + burst);
-    EXPECT_EQ(testkit::compareWithModel(window.Cube, model), "");
-    EXPECT_EQ(testkit::checkAtRest(window.Cube), "");
-    EXPECT_TRUE(window.Panel.recCommand->isEnabled());
+    EXPECT_EQ(testkit::compareWithModel(window.cube(), model), "");
+    EXPECT_EQ(testkit::checkAtRest(window.cube()), "");
+    EXPECT_TRUE(window.panel().recCommand->isEnabled());
 }
 
 TEST_F(Keyboard, KeysAreIgnoredWhileAPatternPlays)
 {
-    window.MvtAuto = true;
-    QTest::keyClick(&window, 'R');
-    window.MvtAuto = false;
-    EXPECT_EQ(testkit::compareWithModel(window.Cube, ReferenceCube()), "");
+    bool typed = false;
+    auto typist = QObject::connect(&platform::AnimationDriver::shared(), &platform::AnimationDriver::stepped, &window,
+                                   [&] {
+                                       if (!typed && window.puzzle().isPlayingBack()) {
+                                           typed = true;
+                                           QTest::keyClick(&window, 'R');
+                                       }
+                                   });
+    window.puzzle().playPattern(0);
+    ASSERT_TRUE(testkit::pumpUntil([&] { return !window.puzzle().hasWaitingPlayback() && !window.puzzle().isBusy(); }));
+    QObject::disconnect(typist);
+    ASSERT_TRUE(typed);
+    ReferenceCube model;
+    model.play(engine::FUN_VALUES[0]);
+    EXPECT_EQ(testkit::compareWithModel(window.cube(), model), "");
 }
 
 TEST_F(Keyboard, IdleWindowNeitherAnimatesNorRepaints)

@@ -55,7 +55,7 @@ TEST_F(Look, DefaultView)
 TEST_F(Look, MiddleOfATurn)
 {
     QImage mid;
-    platform::Box& pivot = *window.Cube.pivots[size_t(cube::TStickPosition::PoFront)];
+    platform::Box& pivot = *window.cube().pivots[size_t(cube::TStickPosition::PoFront)];
     auto grab =
         QObject::connect(&platform::AnimationDriver::shared(), &platform::AnimationDriver::stepped, &window, [&] {
             const float z = pivot.rotationAngle().z();
@@ -81,7 +81,7 @@ double brightness(const QImage& image)
 
 TEST_F(Look, TheSpotsShapeIsTheLightsOwn)
 {
-    platform::SpotLight& light = *window.Cube.MainLight;
+    platform::SpotLight& light = *window.cube().MainLight;
     const platform::SpotLight::Params declared = light.params();
     const double wide = brightness(frame());
     platform::SpotLight::Params p = declared;

@@ -23,13 +23,13 @@ TEST(NoOpenGl, WindowShowsTheProblemAndStillTurns)
     if (window.glViewport() && window.glViewport()->problem().isEmpty())
         GTEST_SKIP() << "OpenGL works on this platform";
     EXPECT_EQ(window.glViewport(), nullptr);
-    auto* stand_in = qobject_cast<platform::ViewportUnavailable*>(window.Viewport3D2);
+    auto* stand_in = qobject_cast<platform::ViewportUnavailable*>(window.viewWidget());
     ASSERT_NE(stand_in, nullptr);
     EXPECT_FALSE(stand_in->problem().isEmpty());
-    const QImage shot = window.Viewport3D2->grab().toImage();
+    const QImage shot = window.viewWidget()->grab().toImage();
     EXPECT_EQ(shot.pixelColor(2, 2), QColor(0xC0, 0xC0, 0xC0));
     QTest::keyClick(&window, 'R');
     velmar::testkit::ReferenceCube model;
     model.play("R");
-    EXPECT_EQ(velmar::testkit::compareWithModel(window.Cube, model), "");
+    EXPECT_EQ(velmar::testkit::compareWithModel(window.cube(), model), "");
 }

@@ -2,6 +2,8 @@
 // keyboard routing, animation and light settings, the link.
 #include "WindowFixture.h"
 
+#include "engine/Patterns.h"
+
 #include "app/Misc.h"
 #include "platform/controls/ArcDial.h"
 #include "platform/controls/CalloutPanel.h"
@@ -43,7 +45,7 @@ protected:
     {
         ASSERT_TRUE(testkit::pumpUntil([] { return !platform::AnimationDriver::shared().isActive(); }));
     }
-    QColor emissiveOf(const char* name) { return window.Scene3D.get<platform::MeshObject>(name).material().emissive; }
+    QColor emissiveOf(const char* name) { return window.scene().get<platform::MeshObject>(name).material().emissive; }
 };
 
 TEST_F(Panel, EveryControlWhereItIsDeclared)
@@ -144,16 +146,16 @@ TEST_F(Panel, TextsValuesAndListsAfterStartUp)
     EXPECT_FALSE(control<QRadioButton>("RbAmbiance")->isChecked());
 
     // What the start-up handlers did, and what no handler touched.
-    for (platform::FloatAnimation* turn : window.Cube.turns) {
+    for (platform::FloatAnimation* turn : window.cube().turns) {
         EXPECT_EQ(turn->interpolation(), platform::Interpolation::Linear);
         EXPECT_NEAR(turn->duration(), 0.5f, 1e-6f);
         EXPECT_EQ(turn->animationType(), platform::AnimationType::InOut);
     }
-    EXPECT_FLOAT_EQ(window.Cube.Camera->position().z(), -21);
-    EXPECT_FLOAT_EQ(window.View.autoRotation(platform::Axis::X).duration(), 11);
-    EXPECT_EQ(window.Cube.Dummy->rotationAngle(), QVector3D(-36, -45, -18)) << "no dial is applied at start-up";
-    EXPECT_TRUE(window.Cube.MainLight->isEnabled());
-    EXPECT_EQ(window.Cube.MainLight->params().diffuse, QColor(255, 255, 255));
+    EXPECT_FLOAT_EQ(window.cube().Camera->position().z(), -21);
+    EXPECT_FLOAT_EQ(window.view().autoRotation(platform::Axis::X).duration(), 11);
+    EXPECT_EQ(window.cube().Dummy->rotationAngle(), QVector3D(-36, -45, -18)) << "no dial is applied at start-up";
+    EXPECT_TRUE(window.cube().MainLight->isEnabled());
+    EXPECT_EQ(window.cube().MainLight->params().diffuse, QColor(255, 255, 255));
 }
 
 TEST_F(Panel, HintsShowTheStartUpValuesThenFadeInPlace)
@@ -177,7 +179,7 @@ TEST_F(Panel, HintsShowTheStartUpValuesThenFadeInPlace)
     control<platform::FloatSlider>("TbSize")->setValue(50);
     EXPECT_EQ(hint("CpnlCubeSize")->opacity(), 1.0);
     EXPECT_EQ(hint("CpnlCubeSize")->text(), "60");
-    EXPECT_FLOAT_EQ(window.Cube.Camera->position().z(), -10);
+    EXPECT_FLOAT_EQ(window.cube().Camera->position().z(), -10);
 }
 
 TEST(PanelLocale, HintsUseTheUsersDecimalSeparator)
@@ -187,9 +189,9 @@ TEST(PanelLocale, HintsUseTheUsersDecimalSeparator)
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
     {
         TFormMain window;
-        EXPECT_EQ(window.Panel.CPnlSpeedAnimHint->panel().text(), "0,5 s");
-        EXPECT_EQ(window.Panel.CPnlSpeedRotatHint->panel().text(), "11,0 s");
-        EXPECT_EQ(window.Panel.CpnlCubeSize->panel().text(), "49");
+        EXPECT_EQ(window.panel().CPnlSpeedAnimHint->panel().text(), "0,5 s");
+        EXPECT_EQ(window.panel().CPnlSpeedRotatHint->panel().text(), "11,0 s");
+        EXPECT_EQ(window.panel().CpnlCubeSize->panel().text(), "49");
     }
     QLocale::setDefault(before);
 }
@@ -198,8 +200,8 @@ TEST(PanelHints, OpaqueForASecondAfterTheLastChangeThenFadeInHalfASecond)
 {
     velmar::testkit::ManualClockScope clock;
     TFormMain window;
-    platform::FloatSlider& size = *window.Panel.TbSize;
-    const platform::CalloutPanel& hint = window.Panel.CpnlCubeSize->panel();
+    platform::FloatSlider& size = *window.panel().TbSize;
+    const platform::CalloutPanel& hint = window.panel().CpnlCubeSize->panel();
     const auto& driver = platform::AnimationDriver::shared();
     clock.at(5);
     ASSERT_FALSE(driver.isActive()) << "the start-up hints have faded";
@@ -248,12 +250,12 @@ TEST_F(Panel, EachColourButtonPlaysItsLetterWithThePanelDimmedDuringTheTurn)
         bool seen = false;
         auto during =
             QObject::connect(&platform::AnimationDriver::shared(), &platform::AnimationDriver::stepped, &window, [&] {
-                if (seen || !window.Turns.isTurning())
+                if (seen || !window.puzzle().isTurning())
                     return;
                 seen = true;
-                EXPECT_FALSE(window.Panel.recCommand->isEnabled());
-                EXPECT_DOUBLE_EQ(platform::DisabledDimming::drawnOpacity(window.Panel.recCommand), 0.8);
-                EXPECT_TRUE(window.Panel.pbFun->isEnabled()) << "outside the panel";
+                EXPECT_FALSE(window.panel().recCommand->isEnabled());
+                EXPECT_DOUBLE_EQ(platform::DisabledDimming::drawnOpacity(window.panel().recCommand), 0.8);
+                EXPECT_TRUE(window.panel().pbFun->isEnabled()) << "outside the panel";
                 // Clicks on the dimmed panel reach nothing.
                 QTest::mouseClick(control("BtnStart"), Qt::LeftButton);
                 QTest::mouseClick(control("BtnYellowRight"), Qt::LeftButton);
@@ -262,8 +264,8 @@ TEST_F(Panel, EachColourButtonPlaysItsLetterWithThePanelDimmedDuringTheTurn)
         QObject::disconnect(during);
         EXPECT_TRUE(seen) << buttons[i];
         model.play(std::string(1, letters[i]));
-        ASSERT_EQ(testkit::compareWithModel(window.Cube, model), "") << buttons[i];
-        EXPECT_TRUE(window.Panel.recCommand->isEnabled());
+        ASSERT_EQ(testkit::compareWithModel(window.cube(), model), "") << buttons[i];
+        EXPECT_TRUE(window.panel().recCommand->isEnabled());
     }
     EXPECT_EQ(askedDuringTurn, 0);
 }
@@ -277,7 +279,7 @@ TEST_F(Panel, AColourButtonClearsThePatternChoice)
     }
     QTest::mouseClick(control("BtnBlueRight"), Qt::LeftButton);
     EXPECT_EQ(fun->itemIndex(), -1);
-    EXPECT_FALSE(window.Patterns.hasPendingRequest());
+    EXPECT_FALSE(window.puzzle().hasWaitingPlayback());
 }
 
 TEST_F(Panel, TheRedButtonsAskForTheirStyleInAnotherCase)
@@ -304,11 +306,11 @@ TEST_F(Panel, MoveLettersTypedOnAFocusedListTurnTheCubeAndLeaveTheList)
         QCoreApplication::processEvents();
     ReferenceCube model;
     model.play("BbG");
-    EXPECT_EQ(testkit::compareWithModel(window.Cube, model), "");
+    EXPECT_EQ(testkit::compareWithModel(window.cube(), model), "");
     EXPECT_EQ(fun->itemIndex(), -1);
-    EXPECT_FALSE(window.Patterns.hasPendingRequest());
+    EXPECT_FALSE(window.puzzle().hasWaitingPlayback());
     EXPECT_EQ(easing->itemIndex(), 0);
-    EXPECT_EQ(window.Cube.turns[0]->interpolation(), platform::Interpolation::Linear);
+    EXPECT_EQ(window.cube().turns[0]->interpolation(), platform::Interpolation::Linear);
 }
 
 TEST_F(Panel, AFocusedListIgnoresEveryOtherCharacterAndTheArrowsStillChoose)
@@ -344,19 +346,19 @@ TEST_F(Panel, AFocusedListIgnoresEveryOtherCharacterAndTheArrowsStillChoose)
     for (int i = 0; i < 20; ++i)
         QCoreApplication::processEvents();
     EXPECT_EQ(fun->itemIndex(), -1);
-    EXPECT_FALSE(window.Patterns.hasPendingRequest() || window.Patterns.isPlaying());
-    EXPECT_EQ(testkit::compareWithModel(window.Cube, ReferenceCube()), "");
+    EXPECT_FALSE(window.puzzle().hasWaitingPlayback() || window.puzzle().isPlayingBack());
+    EXPECT_EQ(testkit::compareWithModel(window.cube(), ReferenceCube()), "");
 
     fun->setFocus();
     ASSERT_TRUE(testkit::pumpUntil([&] { return fun->hasFocus(); }));
     QTest::keyClick(fun, Qt::Key_Down);
     EXPECT_EQ(fun->itemIndex(), 0);
-    EXPECT_TRUE(window.Patterns.hasPendingRequest()) << "Damier is on its way";
+    EXPECT_TRUE(window.puzzle().hasWaitingPlayback()) << "Damier is on its way";
     ASSERT_TRUE(
-        testkit::pumpUntil([&] { return !window.Patterns.hasPendingRequest() && !window.Patterns.isPlaying(); }));
+        testkit::pumpUntil([&] { return !window.puzzle().hasWaitingPlayback() && !window.puzzle().isPlayingBack(); }));
     ReferenceCube model;
     model.play(engine::FUN_VALUES[0]);
-    EXPECT_EQ(testkit::compareWithModel(window.Cube, model), "");
+    EXPECT_EQ(testkit::compareWithModel(window.cube(), model), "");
 }
 
 TEST_F(Panel, TabWalksThePanelInItsDeclaredOrder)
@@ -394,21 +396,21 @@ TEST_F(Panel, EasingAndSpeedShapeLaterTurns)
 {
     auto* easing = control<platform::ChoiceList>("CbAnimation");
     easing->setItemIndex(9);
-    for (platform::FloatAnimation* turn : window.Cube.turns)
+    for (platform::FloatAnimation* turn : window.cube().turns)
         EXPECT_EQ(turn->interpolation(), platform::Interpolation::Back);
     auto* speed = control<platform::FloatSlider>("tbSpeedAnim");
     speed->setValue(2.0);
     EXPECT_EQ(hint("CPnlSpeedAnimHint")->text(), "0.1 s");
-    for (platform::FloatAnimation* turn : window.Cube.turns)
+    for (platform::FloatAnimation* turn : window.cube().turns)
         EXPECT_NEAR(turn->duration(), 0.1f, 1e-6f);
     speed->setValue(0.1);
     EXPECT_EQ(hint("CPnlSpeedAnimHint")->text(), "2.0 s");
-    for (platform::FloatAnimation* turn : window.Cube.turns)
+    for (platform::FloatAnimation* turn : window.cube().turns)
         EXPECT_NEAR(turn->duration(), 2.0f, 1e-6f);
 
     // A Back turn swings past the quarter turn and lands on it.
     float highest = 0;
-    platform::Box& pivot = *window.Cube.pivots[size_t(P::PoFront)];
+    platform::Box& pivot = *window.cube().pivots[size_t(P::PoFront)];
     auto watch = QObject::connect(&platform::AnimationDriver::shared(), &platform::AnimationDriver::stepped, &window,
                                   [&] { highest = std::max(highest, pivot.rotationAngle().z()); });
     QTest::keyClick(&window, 'R');
@@ -421,11 +423,11 @@ TEST_F(Panel, TheLightSliderSetsTheSpotLightsGrey)
 {
     auto* light = control<platform::FloatSlider>("BwTbLight");
     light->setValue(0.5);
-    EXPECT_EQ(window.Cube.MainLight->params().diffuse, QColor::fromRgba(0xFF808080)) << "127.5 goes to 128";
+    EXPECT_EQ(window.cube().MainLight->params().diffuse, QColor::fromRgba(0xFF808080)) << "127.5 goes to 128";
     light->setValue(0);
-    EXPECT_EQ(window.Cube.MainLight->params().diffuse, QColor::fromRgba(0xFF000000));
+    EXPECT_EQ(window.cube().MainLight->params().diffuse, QColor::fromRgba(0xFF000000));
     light->setValue(1);
-    EXPECT_EQ(window.Cube.MainLight->params().diffuse, QColor::fromRgba(0xFFFFFFFF));
+    EXPECT_EQ(window.cube().MainLight->params().diffuse, QColor::fromRgba(0xFFFFFFFF));
 }
 
 TEST_F(Panel, AmbianceLightsStickersAndPivotsFlatAndSpotLightRestoresTheGrey)
@@ -436,12 +438,12 @@ TEST_F(Panel, AmbianceLightsStickersAndPivotsFlatAndSpotLightRestoresTheGrey)
     QTest::mouseClick(control("RbAmbiance"), Qt::LeftButton);
     EXPECT_TRUE(control<QRadioButton>("RbAmbiance")->isChecked());
     EXPECT_FALSE(control<QRadioButton>("RbSpotLight")->isChecked());
-    EXPECT_FALSE(window.Cube.MainLight->isEnabled());
+    EXPECT_FALSE(window.cube().MainLight->isEnabled());
     EXPECT_FALSE(light->isEnabled());
     EXPECT_DOUBLE_EQ(platform::DisabledDimming::drawnOpacity(light), 0.8);
-    for (platform::Plane* stick : window.Cube.stickers)
+    for (platform::Plane* stick : window.cube().stickers)
         EXPECT_EQ(stick->material().emissive, QColor(255, 255, 255, 255)) << stick->name().toStdString();
-    for (platform::Box* pivot : window.Cube.pivots)
+    for (platform::Box* pivot : window.cube().pivots)
         EXPECT_EQ(pivot->material().emissive, QColor(255, 255, 255, 255));
     EXPECT_EQ(emissiveOf("CC1"), bodyBefore) << "black bodies are never touched";
     EXPECT_EQ(emissiveOf("CA7"), bodyBefore);
@@ -450,7 +452,7 @@ TEST_F(Panel, AmbianceLightsStickersAndPivotsFlatAndSpotLightRestoresTheGrey)
     bool checked = false;
     auto during =
         QObject::connect(&platform::AnimationDriver::shared(), &platform::AnimationDriver::stepped, &window, [&] {
-            if (checked || !window.Turns.isTurning())
+            if (checked || !window.puzzle().isTurning())
                 return;
             checked = true;
             EXPECT_NEAR(platform::DisabledDimming::drawnOpacity(light), 0.64, 1e-9);
@@ -463,14 +465,14 @@ TEST_F(Panel, AmbianceLightsStickersAndPivotsFlatAndSpotLightRestoresTheGrey)
     QTest::mouseClick(light, Qt::LeftButton, {}, QPoint(5, light->height() / 2));
     EXPECT_EQ(light->value(), 0.5);
 
-    window.Cube.MainLight->setDiffuse(QColor(1, 2, 3));
+    window.cube().MainLight->setDiffuse(QColor(1, 2, 3));
     QTest::mouseClick(control("RbSpotLight"), Qt::LeftButton);
-    EXPECT_TRUE(window.Cube.MainLight->isEnabled());
+    EXPECT_TRUE(window.cube().MainLight->isEnabled());
     EXPECT_TRUE(light->isEnabled());
-    EXPECT_EQ(window.Cube.MainLight->params().diffuse, QColor::fromRgba(0xFF808080)) << "the slider's grey again";
-    for (platform::Plane* stick : window.Cube.stickers)
+    EXPECT_EQ(window.cube().MainLight->params().diffuse, QColor::fromRgba(0xFF808080)) << "the slider's grey again";
+    for (platform::Plane* stick : window.cube().stickers)
         EXPECT_EQ(stick->material().emissive.alpha(), 0);
-    for (platform::Box* pivot : window.Cube.pivots)
+    for (platform::Box* pivot : window.cube().pivots)
         EXPECT_EQ(pivot->material().emissive.alpha(), 0);
 }
 
@@ -527,11 +529,11 @@ TEST_F(Panel, TheLinkOpensExactlyItsTextAndOnlyWebAddresses)
 TEST_F(Panel, WideningStretchesThePanelAndTheViewTakesTheHeight)
 {
     window.resize(932, 667);
-    ASSERT_TRUE(testkit::pumpUntil([&] { return window.Panel.sclytCommand->width() == 932; }));
-    EXPECT_EQ(window.Panel.sclytCommand->geometry(), QRect(0, 451, 932, 216));
+    ASSERT_TRUE(testkit::pumpUntil([&] { return window.panel().sclytCommand->width() == 932; }));
+    EXPECT_EQ(window.panel().sclytCommand->geometry(), QRect(0, 451, 932, 216));
     EXPECT_EQ(view().size(), QSize(932, 451));
-    EXPECT_EQ(window.Panel.sclytCommand->drawnRect(control("BtnStart")), QRect(656, 176, 242, 36));
-    EXPECT_EQ(window.Panel.sclytCommand->drawnRect(control("TbSize")), QRect(272, 166, 250, 18));
+    EXPECT_EQ(window.panel().sclytCommand->drawnRect(control("BtnStart")), QRect(656, 176, 242, 36));
+    EXPECT_EQ(window.panel().sclytCommand->drawnRect(control("TbSize")), QRect(272, 166, 250, 18));
 }
 
 class PaintCount : public QObject {
@@ -554,7 +556,7 @@ protected:
     QImage panelPixels()
     {
         testkit::pumpUntil([] { return false; }, 10);
-        return window.grab(window.Panel.sclytCommand->geometry()).toImage();
+        return window.grab(window.panel().sclytCommand->geometry()).toImage();
     }
     // From the first to the last pixel of the row through `band`'s middle that differs from the band's
     // leftmost pixel by more than `contrast` in a channel.
@@ -574,10 +576,10 @@ protected:
         }
         return first < 0 ? 0 : last - first + 1;
     }
-    QRect drawn(const char* name) { return window.Panel.sclytCommand->drawnRect(control(name)); }
+    QRect drawn(const char* name) { return window.panel().sclytCommand->drawnRect(control(name)); }
     QPoint drawnCentre(const char* name)
     {
-        return window.Panel.sclytCommand->geometry().topLeft() + drawn(name).center();
+        return window.panel().sclytCommand->geometry().topLeft() + drawn(name).center();
     }
 };
 
@@ -587,8 +589,8 @@ TEST_F(ScaledPanel, AtTwiceTheWidthCaptionsAndDialsAreDrawnTwiceAsWide)
     const int caption = inkWidth(narrow, drawn("LbSpeedRotate"), 60);
     const int dial = inkWidth(narrow, drawn("ArcDialX").adjusted(-2, 0, 2, 0), 12);
     window.resize(932, 567);
-    ASSERT_TRUE(testkit::pumpUntil([&] { return window.Panel.sclytCommand->width() == 932; }));
-    EXPECT_EQ(window.Panel.sclytCommand->height(), 216);
+    ASSERT_TRUE(testkit::pumpUntil([&] { return window.panel().sclytCommand->width() == 932; }));
+    EXPECT_EQ(window.panel().sclytCommand->height(), 216);
     const QImage wide = panelPixels();
     ASSERT_GT(caption, 10);
     ASSERT_GT(dial, 30);
@@ -606,19 +608,19 @@ TEST_F(ScaledPanel, AtTwiceTheWidthCaptionsAndDialsAreDrawnTwiceAsWide)
 TEST_F(ScaledPanel, AClickWhereAControlIsDrawnReachesIt)
 {
     window.resize(932, 567);
-    ASSERT_TRUE(testkit::pumpUntil([&] { return window.Panel.sclytCommand->width() == 932; }));
+    ASSERT_TRUE(testkit::pumpUntil([&] { return window.panel().sclytCommand->width() == 932; }));
     QWindow* handle = window.windowHandle();
     QTest::mouseClick(handle, Qt::LeftButton, {}, drawnCentre("CbRotateY"));
-    EXPECT_TRUE(window.Panel.CbRotateY->isChecked());
+    EXPECT_TRUE(window.panel().CbRotateY->isChecked());
     QTest::mouseClick(handle, Qt::LeftButton, {}, drawnCentre("CbRotateY"));
-    EXPECT_FALSE(window.Panel.CbRotateY->isChecked());
+    EXPECT_FALSE(window.panel().CbRotateY->isChecked());
     // Where the green button lies in design units, the scaled panel shows the empty rotation box.
     QTest::mouseClick(handle, Qt::LeftButton, {},
-                      window.Panel.sclytCommand->geometry().topLeft() + control("BtnGreenRight")->geometry().center());
+                      window.panel().sclytCommand->geometry().topLeft() + control("BtnGreenRight")->geometry().center());
     QTest::mouseClick(handle, Qt::LeftButton, {}, drawnCentre("BtnGreenRight"));
     ReferenceCube model;
     model.play("G");
-    EXPECT_EQ(testkit::compareWithModel(window.Cube, model), "");
+    EXPECT_EQ(testkit::compareWithModel(window.cube(), model), "");
 }
 
 TEST_F(ScaledPanel, ScreenReadersLearnWhereEachControlIsDrawn)
@@ -626,13 +628,13 @@ TEST_F(ScaledPanel, ScreenReadersLearnWhereEachControlIsDrawn)
     const char* const names[] = {"BtnStart", "CbRotateX", "cbFun", "ArcDialZ", "LbSpeedRotate", "BtnYellowRight"};
     auto reported = [&](const char* name) {
         QAccessibleInterface* control = QAccessible::queryAccessibleInterface(this->control(name));
-        return control->rect().translated(-window.mapToGlobal(window.Panel.sclytCommand->pos()));
+        return control->rect().translated(-window.mapToGlobal(window.panel().sclytCommand->pos()));
     };
     std::map<std::string, QRect> narrow;
     for (const char* name : names)
         narrow[name] = reported(name);
     window.resize(932, 567);
-    ASSERT_TRUE(testkit::pumpUntil([&] { return window.Panel.sclytCommand->width() == 932; }));
+    ASSERT_TRUE(testkit::pumpUntil([&] { return window.panel().sclytCommand->width() == 932; }));
     for (const char* name : names) {
         const QRect n = narrow[name];
         EXPECT_EQ(reported(name), QRect(2 * n.x(), n.y(), 2 * n.width(), n.height())) << name;
@@ -651,14 +653,14 @@ TEST_F(Panel, AWindowShrunkToItsSmallestStillWorks)
     testkit::pumpUntil([] { return false; }, 20);
     EXPECT_GT(view().width(), 0);
     EXPECT_GT(view().height(), 0);
-    EXPECT_EQ(window.Panel.sclytCommand->height(), 216);
+    EXPECT_EQ(window.panel().sclytCommand->height(), 216);
     press({0, 0});
     moveTo({0, 0});
     release({0, 0});
     QTest::keyClick(&window, 'R');
     ReferenceCube model;
     model.play("R");
-    EXPECT_EQ(testkit::compareWithModel(window.Cube, model), "");
+    EXPECT_EQ(testkit::compareWithModel(window.cube(), model), "");
 }
 
 TEST_F(Panel, ControlsOfOurOwnTellScreenReadersTheirValues)

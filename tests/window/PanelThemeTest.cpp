@@ -54,10 +54,10 @@ TEST_F(PanelTheme, EveryCaptionIsLegibleAndWhole)
         ASSERT_LT(luminance(QApplication::palette().color(QPalette::Window).rgb()), 0.2)
             << "the desktop theme is not dark here: is qt6-gtk-platformtheme installed?";
     }
-    const QImage panel = window.Panel.sclytCommand->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage panel = window.panel().sclytCommand->grab().toImage().convertToFormat(QImage::Format_RGB32);
     const double scale = panel.devicePixelRatio();
     int captions = 0;
-    for (QWidget* w : window.Panel.sclytCommand->findChildren<QWidget*>()) {
+    for (QWidget* w : window.panel().sclytCommand->findChildren<QWidget*>()) {
         QRect area;
         if (auto* box = qobject_cast<QGroupBox*>(w))
             area = QRect(0, 0, box->width(), box->contentsRect().top() > 4 ? box->contentsRect().top() : 14);
@@ -68,7 +68,7 @@ TEST_F(PanelTheme, EveryCaptionIsLegibleAndWhole)
         if (area.isEmpty() || !w->isVisible() || w->inherits("velmar::platform::StyledButton") ||
             w->inherits("velmar::platform::WrappingButton"))
             continue;
-        const QRect pixels(QPointF(w->mapTo(window.Panel.sclytCommand, area.topLeft()) * scale).toPoint(),
+        const QRect pixels(QPointF(w->mapTo(window.panel().sclytCommand, area.topLeft()) * scale).toPoint(),
                            area.size() * scale);
         const QImage caption = panel.copy(pixels);
         const auto [back, text] = backgroundAndText(caption);

@@ -2,6 +2,8 @@
 // window, against the reference model.
 #include "WindowFixture.h"
 
+#include "engine/Patterns.h"
+
 #include "cube/SceneFacelets.h"
 #include "cube/solver/Solver.h"
 #include "platform/controls/ArcDial.h"
@@ -37,9 +39,9 @@ protected:
     void SetUp() override
     {
         ShownWindow::SetUp();
-        window.Panel.tbSpeedAnim->setValue(2.0); // 0.1 s turns
+        window.panel().tbSpeedAnim->setValue(2.0); // 0.1 s turns
         window.askRestore = [] { return TAnswer::Yes; };
-        window.Puzzle.scrambleSeed = [] { return std::uint64_t(7); };
+        window.puzzle().scrambleSeed = [] { return std::uint64_t(7); };
         window.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     }
@@ -54,15 +56,15 @@ protected:
     bool settled()
     {
         const auto still = [&] {
-            return !window.Patterns.hasPendingRequest() && !window.Patterns.isPlaying() && !window.Turns.isTurning() &&
-                   !window.Puzzle.Solver.isBusy();
+            return !window.puzzle().hasWaitingPlayback() && !window.puzzle().isPlayingBack() && !window.puzzle().isTurning() &&
+                   !window.puzzle().isSearching();
         };
         return testkit::pumpUntil(
-            still, [&] { return window.Puzzle.Solver.isSearching(); }, 20000);
+            still, [&] { return window.puzzle().isSearching(); }, 20000);
     }
     void choosePattern(int index)
     {
-        window.Panel.cbFun->setItemIndex(index);
+        window.panel().cbFun->setItemIndex(index);
         ASSERT_TRUE(settled());
     }
     void scramble()
@@ -71,10 +73,10 @@ protected:
         ASSERT_TRUE(settled());
     }
     const std::string scrambleLetters = solver::randomStateScramble(7);
-    bool menuOpen() { return window.Puzzle.Menu.menu().isVisible(); }
+    bool menuOpen() { return window.menu().menu().isVisible(); }
     void closeMenu()
     {
-        window.Puzzle.Menu.menu().hide();
+        window.menu().menu().hide();
         ASSERT_TRUE(testkit::pumpUntil([&] { return !menuOpen(); }));
     }
 };
@@ -84,36 +86,36 @@ TEST_F(PuzzleCommands, TurnsResetsAndPatternsUndoneToTheStartAndRedoneToTheEnd)
     QTest::keyClicks(&window, "RgWb");
     ReferenceCube afterFirstTurns;
     afterFirstTurns.play("RgWb");
-    QTest::mouseClick(window.Panel.BtnStart, Qt::LeftButton); // "Oui"
+    QTest::mouseClick(window.panel().BtnStart, Qt::LeftButton); // "Oui"
     QTest::keyClicks(&window, "Yo");
     choosePattern(0);
     QTest::keyClick(&window, 'G');
     ReferenceCube end;
     end.play("OORRWWYYGGBBG");
-    ASSERT_EQ(testkit::compareWithModel(window.Cube, end), "");
+    ASSERT_EQ(testkit::compareWithModel(window.cube(), end), "");
 
     // G, the pattern's twelve letters, its reset, "Yo", then the start position's reset.
     for (int i = 0; i < 1 + 12 + 1 + 2 + 1; ++i)
         undo();
-    EXPECT_EQ(testkit::compareWithModel(window.Cube, afterFirstTurns), "") << "the reset is taken back at once";
+    EXPECT_EQ(testkit::compareWithModel(window.cube(), afterFirstTurns), "") << "the reset is taken back at once";
     for (int i = 0; i < 4; ++i)
         undo();
-    EXPECT_EQ(testkit::compareWithModel(window.Cube, ReferenceCube()), "");
-    EXPECT_FALSE(window.Puzzle.History.canUndo());
+    EXPECT_EQ(testkit::compareWithModel(window.cube(), ReferenceCube()), "");
+    EXPECT_FALSE(window.puzzle().history().canUndo());
     undo(); // nothing left: nothing happens
-    EXPECT_EQ(testkit::compareWithModel(window.Cube, ReferenceCube()), "");
+    EXPECT_EQ(testkit::compareWithModel(window.cube(), ReferenceCube()), "");
 
     for (int i = 0; i < 21; ++i)
         redo(i % 2 == 1);
-    EXPECT_EQ(testkit::compareWithModel(window.Cube, end), "");
-    EXPECT_EQ(testkit::checkAtRest(window.Cube), "");
+    EXPECT_EQ(testkit::compareWithModel(window.cube(), end), "");
+    EXPECT_EQ(testkit::checkAtRest(window.cube()), "");
 
     undo();
     QTest::keyClick(&window, 'R');
     redo();
     ReferenceCube branched;
     branched.play("OORRWWYYGGBBR");
-    EXPECT_EQ(testkit::compareWithModel(window.Cube, branched), "") << "a new turn clears the redo list";
+    EXPECT_EQ(testkit::compareWithModel(window.cube(), branched), "") << "a new turn clears the redo list";
 }
 
 TEST_F(PuzzleCommands, UndoInsideATurnQueuesLikeALetterAndIsDroppedInsideAPattern)
@@ -121,7 +123,7 @@ TEST_F(PuzzleCommands, UndoInsideATurnQueuesLikeALetterAndIsDroppedInsideAPatter
     int pressed = 0;
     auto presser =
         QObject::connect(&platform::AnimationDriver::shared(), &platform::AnimationDriver::stepped, &window, [&] {
-            if (pressed < 2 && window.Turns.isTurning()) {
+            if (pressed < 2 && window.puzzle().isTurning()) {
                 ++pressed;
                 undo();
             }
@@ -132,12 +134,12 @@ TEST_F(PuzzleCommands, UndoInsideATurnQueuesLikeALetterAndIsDroppedInsideAPatter
     ReferenceCube model;
     model.play("B");
     EXPECT_EQ(pressed, 2);
-    EXPECT_EQ(testkit::compareWithModel(window.Cube, model), "");
+    EXPECT_EQ(testkit::compareWithModel(window.cube(), model), "");
 
     bool tried = false;
     auto meddler =
         QObject::connect(&platform::AnimationDriver::shared(), &platform::AnimationDriver::stepped, &window, [&] {
-            if (!tried && window.Patterns.isPlaying() && window.Turns.isTurning()) {
+            if (!tried && window.puzzle().isPlayingBack() && window.puzzle().isTurning()) {
                 tried = true;
                 undo();
             }
@@ -147,7 +149,7 @@ TEST_F(PuzzleCommands, UndoInsideATurnQueuesLikeALetterAndIsDroppedInsideAPatter
     ReferenceCube pattern;
     pattern.play("RRGGOORRGGor");
     EXPECT_TRUE(tried);
-    EXPECT_EQ(testkit::compareWithModel(window.Cube, pattern), "");
+    EXPECT_EQ(testkit::compareWithModel(window.cube(), pattern), "");
 }
 
 TEST_F(PuzzleCommands, ARightClickThatDidNotMoveOpensTheMenuAndARightDragNeitherOpensItNorOrbits)
@@ -160,17 +162,17 @@ TEST_F(PuzzleCommands, ARightClickThatDidNotMoveOpensTheMenuAndARightDragNeither
         ASSERT_TRUE(testkit::pumpUntil([&] { return menuOpen(); })) << at.x() << "," << at.y();
         closeMenu();
     }
-    const float dialX = window.Panel.ArcDialX->value(), dialY = window.Panel.ArcDialY->value();
+    const float dialX = window.panel().ArcDialX->value(), dialY = window.panel().ArcDialY->value();
     press(background + QPointF(40, 40), Qt::RightButton);
-    EXPECT_EQ(window.View.ClickX, 48.0f) << "a right press still stores the reference point";
+    EXPECT_EQ(window.press().backgroundReference().x(), 48.0f) << "a right press still stores the reference point";
     for (int step = 1; step <= 10; ++step)
         moveTo(background + QPointF(40 + 6 * step, 40 + 4 * step), Qt::RightButton);
     release(background + QPointF(100, 80), Qt::RightButton);
     for (int i = 0; i < 20; ++i)
         QCoreApplication::processEvents();
     EXPECT_FALSE(menuOpen());
-    EXPECT_EQ(window.Panel.ArcDialX->value(), dialX);
-    EXPECT_EQ(window.Panel.ArcDialY->value(), dialY);
+    EXPECT_EQ(window.panel().ArcDialX->value(), dialX);
+    EXPECT_EQ(window.panel().ArcDialY->value(), dialY);
 }
 
 TEST_F(PuzzleCommands, TheKeyboardOpensTheMenuWithItsNamedEntries)
@@ -181,13 +183,13 @@ TEST_F(PuzzleCommands, TheKeyboardOpensTheMenuWithItsNamedEntries)
         closeMenu();
     }
     QStringList entries;
-    for (QAction* action : window.Puzzle.Menu.menu().actions())
+    for (QAction* action : window.menu().menu().actions())
         entries << action->text() + " " + action->shortcut().toString();
     EXPECT_EQ(entries.join(" | "), "Undo Ctrl+Z | Redo Ctrl+Shift+Z | Scramble Ctrl+N | Solve Ctrl+L | Help... F1");
-    window.Puzzle.Menu.popupOver(*window.Viewport3D2);
-    EXPECT_FALSE(window.Puzzle.Menu.action(PuzzleCommand::Undo).isEnabled()) << "nothing to undo yet";
-    EXPECT_FALSE(window.Puzzle.Menu.action(PuzzleCommand::Solve).isEnabled()) << "nothing to solve";
-    EXPECT_TRUE(window.Puzzle.Menu.action(PuzzleCommand::Scramble).isEnabled());
+    window.menu().popupOver(*window.viewWidget());
+    EXPECT_FALSE(window.menu().action(PuzzleCommand::Undo).isEnabled()) << "nothing to undo yet";
+    EXPECT_FALSE(window.menu().action(PuzzleCommand::Solve).isEnabled()) << "nothing to solve";
+    EXPECT_TRUE(window.menu().action(PuzzleCommand::Scramble).isEnabled());
     closeMenu();
 }
 
@@ -197,42 +199,42 @@ TEST_F(PuzzleCommands, AScramblePlaysFastUnderTheProgressBarThenTheSpeedIsBack)
     float turnSeconds = 0;
     auto watcher =
         QObject::connect(&platform::AnimationDriver::shared(), &platform::AnimationDriver::stepped, &window, [&] {
-            if (window.Patterns.isPlaying()) {
-                shownMaximum = window.Panel.pbFun->maximum();
-                turnSeconds = window.Cube.turns[0]->duration();
+            if (window.puzzle().isPlayingBack()) {
+                shownMaximum = window.panel().pbFun->maximum();
+                turnSeconds = window.cube().turns[0]->duration();
             }
         });
-    window.Panel.tbSpeedAnim->setValue(1.6); // 0.5 s turns
+    window.panel().tbSpeedAnim->setValue(1.6); // 0.5 s turns
     scramble();
     QObject::disconnect(watcher);
     ReferenceCube model;
     model.play(scrambleLetters);
     EXPECT_GE(scrambleLetters.size(), 20u);
-    EXPECT_EQ(testkit::compareWithModel(window.Cube, model), "");
+    EXPECT_EQ(testkit::compareWithModel(window.cube(), model), "");
     EXPECT_EQ(shownMaximum, int(scrambleLetters.size()));
     EXPECT_FLOAT_EQ(turnSeconds, 0.1f);
-    EXPECT_FLOAT_EQ(window.Cube.turns[0]->duration(), 0.5f);
+    EXPECT_FLOAT_EQ(window.cube().turns[0]->duration(), 0.5f);
 }
 
 TEST_F(PuzzleCommands, TheSolvedCalloutFollowsAHandMadeSolveOnly)
 {
     scramble();
     QTest::keyClicks(&window, QString::fromStdString(inverseOf(scrambleLetters)));
-    ASSERT_EQ(testkit::compareWithModel(window.Cube, ReferenceCube()), "");
-    ASSERT_TRUE(window.Puzzle.Callout.isShown());
-    EXPECT_TRUE(window.Puzzle.Callout.text().startsWith(QString("Solved: %1 turns, 0:").arg(scrambleLetters.size())))
-        << window.Puzzle.Callout.text().toStdString();
-    ASSERT_TRUE(testkit::pumpUntil([&] { return !window.Puzzle.Callout.isShown(); })) << "it fades and goes";
+    ASSERT_EQ(testkit::compareWithModel(window.cube(), ReferenceCube()), "");
+    ASSERT_TRUE(window.callout().isShown());
+    EXPECT_TRUE(window.callout().text().startsWith(QString("Solved: %1 turns, 0:").arg(scrambleLetters.size())))
+        << window.callout().text().toStdString();
+    ASSERT_TRUE(testkit::pumpUntil([&] { return !window.callout().isShown(); })) << "it fades and goes";
 
     scramble();
-    QTest::mouseClick(window.Panel.BtnStart, Qt::LeftButton);
-    EXPECT_FALSE(window.Puzzle.Callout.isShown()) << "after \"Oui\"";
+    QTest::mouseClick(window.panel().BtnStart, Qt::LeftButton);
+    EXPECT_FALSE(window.callout().isShown()) << "after \"Oui\"";
 
     scramble();
     choosePattern(0);
     QTest::keyClicks(&window, QString::fromStdString(inverseOf(engine::FUN_VALUES[0])));
-    ASSERT_EQ(testkit::compareWithModel(window.Cube, ReferenceCube()), "");
-    EXPECT_FALSE(window.Puzzle.Callout.isShown()) << "a pattern's cube solved by hand";
+    ASSERT_EQ(testkit::compareWithModel(window.cube(), ReferenceCube()), "");
+    EXPECT_FALSE(window.callout().isShown()) << "a pattern's cube solved by hand";
 }
 
 TEST_F(PuzzleCommands, OnceTheWindowClosesTheCommandsDoNothing)
@@ -241,11 +243,11 @@ TEST_F(PuzzleCommands, OnceTheWindowClosesTheCommandsDoNothing)
     window.close();
     for (PuzzleCommand command :
          {PuzzleCommand::Undo, PuzzleCommand::Undo, PuzzleCommand::Scramble, PuzzleCommand::Solve, PuzzleCommand::Redo})
-        window.Puzzle.runCommand(command);
+        window.menu().action(command).trigger();
     ASSERT_TRUE(settled());
     ReferenceCube model;
     model.play("Rg");
-    EXPECT_EQ(testkit::compareWithModel(window.Cube, model), "");
+    EXPECT_EQ(testkit::compareWithModel(window.cube(), model), "");
 }
 
 TEST_F(PuzzleCommands, SolveEndsOnTheSolvedCubeWithoutTheSolvedNote)
@@ -254,8 +256,8 @@ TEST_F(PuzzleCommands, SolveEndsOnTheSolvedCubeWithoutTheSolvedNote)
     QTest::keyClicks(&window, "RgW");
     QTest::keyClick(&window, Qt::Key_L, Qt::ControlModifier);
     ASSERT_TRUE(settled());
-    EXPECT_EQ(testkit::compareWithModel(window.Cube, ReferenceCube()), "");
-    EXPECT_FALSE(window.Puzzle.Callout.isShown()) << window.Puzzle.Callout.text().toStdString();
+    EXPECT_EQ(testkit::compareWithModel(window.cube(), ReferenceCube()), "");
+    EXPECT_FALSE(window.callout().isShown()) << window.callout().text().toStdString();
 }
 
 TEST_F(PuzzleCommands, ASolutionForACubeThatChangedMeanwhileIsDropped)
@@ -266,7 +268,7 @@ TEST_F(PuzzleCommands, ASolutionForACubeThatChangedMeanwhileIsDropped)
     ASSERT_TRUE(settled());
     ReferenceCube model;
     model.play(scrambleLetters + "R");
-    EXPECT_EQ(testkit::compareWithModel(window.Cube, model), "");
+    EXPECT_EQ(testkit::compareWithModel(window.cube(), model), "");
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 // The start position with its confirmation, and the patterns chosen in the real list.
 #include "WindowFixture.h"
 
+#include "engine/Patterns.h"
+
 #include "platform/controls/ArcDial.h"
 #include "platform/controls/ChoiceList.h"
 #include "platform/controls/FloatSlider.h"
@@ -30,18 +32,18 @@ protected:
     void SetUp() override
     {
         ShownWindow::SetUp();
-        window.Panel.tbSpeedAnim->setValue(2.0); // 0.1 s turns
+        window.panel().tbSpeedAnim->setValue(2.0); // 0.1 s turns
     }
     // A scrambled cube, a spinning Y dial, dials elsewhere and a pattern chosen.
     void messUp()
     {
         QTest::keyClicks(&window, "RgWbYo");
-        QTest::mouseClick(window.Panel.CbRotateY, Qt::LeftButton);
-        window.Panel.ArcDialX->setValue(10);
-        const QSignalBlocker quiet(window.Panel.cbFun);
-        window.Panel.cbFun->setCurrentIndex(4);
+        QTest::mouseClick(window.panel().CbRotateY, Qt::LeftButton);
+        window.panel().ArcDialX->setValue(10);
+        const QSignalBlocker quiet(window.panel().cbFun);
+        window.panel().cbFun->setCurrentIndex(4);
     }
-    void clickStart() { QTest::mouseClick(window.Panel.BtnStart, Qt::LeftButton); }
+    void clickStart() { QTest::mouseClick(window.panel().BtnStart, Qt::LeftButton); }
 };
 
 TEST_F(StartPosition, NonOrAClosedBoxChangesNothing)
@@ -57,40 +59,40 @@ TEST_F(StartPosition, NonOrAClosedBoxChangesNothing)
         };
         clickStart();
         EXPECT_EQ(asked, 1);
-        EXPECT_EQ(testkit::compareWithModel(window.Cube, model), "");
-        EXPECT_TRUE(window.Panel.CbRotateY->isChecked());
-        EXPECT_TRUE(window.View.autoRotation(platform::Axis::Y).running());
-        EXPECT_EQ(window.Panel.ArcDialX->value(), 10.0f);
-        EXPECT_EQ(window.Panel.cbFun->itemIndex(), 4);
+        EXPECT_EQ(testkit::compareWithModel(window.cube(), model), "");
+        EXPECT_TRUE(window.panel().CbRotateY->isChecked());
+        EXPECT_TRUE(window.view().autoRotation(platform::Axis::Y).running());
+        EXPECT_EQ(window.panel().ArcDialX->value(), 10.0f);
+        EXPECT_EQ(window.panel().cbFun->itemIndex(), 4);
     }
 }
 
 TEST_F(StartPosition, OuiRestoresTheCubeStopsTheRotationsAndSetsTheDials)
 {
     messUp();
-    QTest::mouseClick(window.Panel.CbRotateZ, Qt::LeftButton);
+    QTest::mouseClick(window.panel().CbRotateZ, Qt::LeftButton);
     window.askRestore = [] { return TAnswer::Yes; };
     clickStart();
-    EXPECT_EQ(testkit::compareWithModel(window.Cube, ReferenceCube()), "");
-    EXPECT_EQ(testkit::checkAtRest(window.Cube), "");
-    for (QCheckBox* box : {window.Panel.CbRotateX, window.Panel.CbRotateY, window.Panel.CbRotateZ})
+    EXPECT_EQ(testkit::compareWithModel(window.cube(), ReferenceCube()), "");
+    EXPECT_EQ(testkit::checkAtRest(window.cube()), "");
+    for (QCheckBox* box : {window.panel().CbRotateX, window.panel().CbRotateY, window.panel().CbRotateZ})
         EXPECT_FALSE(box->isChecked());
     for (platform::Axis axis : {platform::Axis::X, platform::Axis::Y, platform::Axis::Z})
-        EXPECT_FALSE(window.View.autoRotation(axis).running());
-    EXPECT_EQ(window.Panel.ArcDialX->value(), -35.0f);
-    EXPECT_EQ(window.Panel.ArcDialY->value(), -45.0f);
-    EXPECT_EQ(window.Panel.ArcDialZ->value(), -18.0f);
-    EXPECT_EQ(window.Cube.Dummy->rotationAngle(), QVector3D(-35, -45, -18));
-    EXPECT_EQ(window.Panel.cbFun->itemIndex(), -1);
+        EXPECT_FALSE(window.view().autoRotation(axis).running());
+    EXPECT_EQ(window.panel().ArcDialX->value(), -35.0f);
+    EXPECT_EQ(window.panel().ArcDialY->value(), -45.0f);
+    EXPECT_EQ(window.panel().ArcDialZ->value(), -18.0f);
+    EXPECT_EQ(window.cube().Dummy->rotationAngle(), QVector3D(-35, -45, -18));
+    EXPECT_EQ(window.panel().cbFun->itemIndex(), -1);
 }
 
 TEST_F(StartPosition, OuiOnASolvedCubeStillSetsTheDials)
 {
-    window.Panel.ArcDialY->setValue(200);
+    window.panel().ArcDialY->setValue(200);
     window.askRestore = [] { return TAnswer::Yes; };
     clickStart();
-    EXPECT_EQ(window.Panel.ArcDialY->value(), -45.0f);
-    EXPECT_EQ(testkit::compareWithModel(window.Cube, ReferenceCube()), "");
+    EXPECT_EQ(window.panel().ArcDialY->value(), -45.0f);
+    EXPECT_EQ(testkit::compareWithModel(window.cube(), ReferenceCube()), "");
 }
 
 // The real box: found once it is up, read, then answered with a key.
@@ -135,7 +137,7 @@ TEST_F(RealBox, EnterSaysOuiAndEscapeSaysNon)
 
 class Patterns : public StartPosition {
 protected:
-    platform::ChoiceList& list() { return *window.Panel.cbFun; }
+    platform::ChoiceList& list() { return *window.panel().cbFun; }
     // Opens the drop-down and clicks the item, as a person does.
     void choose(int index)
     {
@@ -148,7 +150,7 @@ protected:
     bool playedOut()
     {
         return testkit::pumpUntil([&] {
-            return !window.Patterns.hasPendingRequest() && !window.Patterns.isPlaying() && !window.Turns.isTurning();
+            return !window.puzzle().hasWaitingPlayback() && !window.puzzle().isPlayingBack() && !window.puzzle().isTurning();
         });
     }
 };
@@ -160,13 +162,13 @@ TEST_F(Patterns, DamierLeavesACheckerboardAndChoosingItAgainReplaysIt)
     choose(0);
     EXPECT_FALSE(list().view()->isVisible()) << "the drop-down closes before the playback";
     ASSERT_TRUE(playedOut());
-    EXPECT_EQ(testkit::compareWithModel(window.Cube, checkerboard), "");
+    EXPECT_EQ(testkit::compareWithModel(window.cube(), checkerboard), "");
     EXPECT_EQ(list().itemIndex(), 0) << "the choice stays on the played pattern";
-    EXPECT_FALSE(window.Panel.pbFun->isVisible());
-    EXPECT_TRUE(window.Panel.recCommand->isEnabled());
+    EXPECT_FALSE(window.panel().pbFun->isVisible());
+    EXPECT_TRUE(window.panel().recCommand->isEnabled());
     choose(0);
     ASSERT_TRUE(playedOut());
-    EXPECT_EQ(testkit::compareWithModel(window.Cube, checkerboard), "");
+    EXPECT_EQ(testkit::compareWithModel(window.cube(), checkerboard), "");
 }
 
 TEST_F(Patterns, AScrambledCubeIsRestoredBeforeThePatternPlays)
@@ -176,7 +178,7 @@ TEST_F(Patterns, AScrambledCubeIsRestoredBeforeThePatternPlays)
     ASSERT_TRUE(playedOut());
     ReferenceCube model;
     model.play("GBROGBROGBRO");
-    EXPECT_EQ(testkit::compareWithModel(window.Cube, model), "");
+    EXPECT_EQ(testkit::compareWithModel(window.cube(), model), "");
 }
 
 TEST_F(Patterns, EveryPatternChosenInTheListEndsAsTheModel)
@@ -186,7 +188,7 @@ TEST_F(Patterns, EveryPatternChosenInTheListEndsAsTheModel)
         ASSERT_TRUE(playedOut());
         ReferenceCube model;
         model.play(engine::FUN_VALUES[std::size_t(i)]);
-        EXPECT_EQ(testkit::compareWithModel(window.Cube, model), "") << engine::FUN_LABELS[std::size_t(i)];
+        EXPECT_EQ(testkit::compareWithModel(window.cube(), model), "") << engine::FUN_LABELS[std::size_t(i)];
     }
 }
 
@@ -195,20 +197,20 @@ TEST_F(Patterns, TheBarCountsEveryCharacterWhileThePanelStaysDimmed)
     std::vector<int> atFinish;
     bool panelEnabledDuringPattern = false;
     bool barDimmed = false;
-    for (platform::FloatAnimation* turn : window.Cube.turns) {
+    for (platform::FloatAnimation* turn : window.cube().turns) {
         auto finish = turn->onFinish;
         turn->onFinish = [&, finish](platform::FloatAnimation& a) {
             finish(a);
-            atFinish.push_back(window.Panel.pbFun->value());
+            atFinish.push_back(window.panel().pbFun->value());
         };
     }
     auto watch =
         QObject::connect(&platform::AnimationDriver::shared(), &platform::AnimationDriver::stepped, &window, [&] {
-            if (!window.Patterns.isPlaying())
+            if (!window.puzzle().isPlayingBack())
                 return;
-            panelEnabledDuringPattern |= window.Panel.recCommand->isEnabled();
-            barDimmed |= !window.Panel.pbFun->isEnabled() || !window.Panel.pbFun->isVisible() ||
-                         platform::DisabledDimming::drawnOpacity(window.Panel.pbFun) != 1.0;
+            panelEnabledDuringPattern |= window.panel().recCommand->isEnabled();
+            barDimmed |= !window.panel().pbFun->isEnabled() || !window.panel().pbFun->isVisible() ||
+                         platform::DisabledDimming::drawnOpacity(window.panel().pbFun) != 1.0;
         });
     choose(5); // Damier coloré (21): 20 moves and an "F"
     ASSERT_TRUE(playedOut());
@@ -218,8 +220,8 @@ TEST_F(Patterns, TheBarCountsEveryCharacterWhileThePanelStaysDimmed)
         expected.push_back(i);
     expected.push_back(21); // full after the 20th character, the "F"
     EXPECT_EQ(atFinish, expected);
-    EXPECT_EQ(window.Panel.pbFun->maximum(), 21);
-    EXPECT_EQ(window.Panel.pbFun->value(), 21);
+    EXPECT_EQ(window.panel().pbFun->maximum(), 21);
+    EXPECT_EQ(window.panel().pbFun->value(), 21);
     EXPECT_FALSE(panelEnabledDuringPattern) << "not even between two turns";
     EXPECT_FALSE(barDimmed);
 }
@@ -229,15 +231,15 @@ TEST_F(Patterns, DuringAPatternTypedLettersAndStickerPressesChangeNothing)
     bool tried = false;
     auto meddle =
         QObject::connect(&platform::AnimationDriver::shared(), &platform::AnimationDriver::stepped, &window, [&] {
-            if (tried || !window.Patterns.isPlaying() || !window.Turns.isTurning())
+            if (tried || !window.puzzle().isPlayingBack() || !window.puzzle().isTurning())
                 return;
             tried = true;
             QTest::keyClicks(&window, "RRbw");
-            platform::Plane& s = window.Scene3D.get<platform::Plane>("PLCC6W");
+            platform::Plane& s = window.scene().get<platform::Plane>("PLCC6W");
             const QPointF p = pixelOf(s.absolutePosition());
             press(p);
-            EXPECT_FALSE(window.Drag.MvtOn);
-            QTest::mouseClick(window.Panel.BtnRedLeft, Qt::LeftButton);
+            EXPECT_FALSE(window.press().MvtOn());
+            QTest::mouseClick(window.panel().BtnRedLeft, Qt::LeftButton);
             list().setItemIndex(3); // nothing may start a second pattern
             release(p);
         });
@@ -247,21 +249,21 @@ TEST_F(Patterns, DuringAPatternTypedLettersAndStickerPressesChangeNothing)
     EXPECT_TRUE(tried);
     ReferenceCube model;
     model.play("RRGGOORRGGor");
-    EXPECT_EQ(testkit::compareWithModel(window.Cube, model), "");
+    EXPECT_EQ(testkit::compareWithModel(window.cube(), model), "");
 }
 
 TEST_F(Patterns, AColourButtonAStickerDragAndTheStartPositionClearTheChoice)
 {
     choose(0);
     ASSERT_TRUE(playedOut());
-    QTest::mouseClick(window.Panel.BtnGreenLeft, Qt::LeftButton);
+    QTest::mouseClick(window.panel().BtnGreenLeft, Qt::LeftButton);
     EXPECT_EQ(list().itemIndex(), -1);
 
     choose(0);
     ASSERT_TRUE(playedOut());
-    window.Cube.Dummy->setDeclaredRotation({}, {});
+    window.cube().Dummy->setDeclaredRotation({}, {});
     platform::Plane* corner = nullptr;
-    for (platform::Plane* s : window.Cube.stickers)
+    for (platform::Plane* s : window.cube().stickers)
         if ((s->parent()->position() - QVector3D(3, 3, -3)).length() < 0.1f &&
             cube::GetStickPosition(*s) == cube::TStickPosition::PoFront)
             corner = s;
@@ -288,9 +290,9 @@ TEST_F(Patterns, NoneChosenFromCodeAndTheWheelStartNothing)
     for (int i = 0; i < 20; ++i)
         QCoreApplication::processEvents();
     EXPECT_EQ(list().itemIndex(), -1);
-    EXPECT_FALSE(window.Patterns.hasPendingRequest());
-    EXPECT_FALSE(window.Patterns.isPlaying());
-    EXPECT_EQ(testkit::compareWithModel(window.Cube, ReferenceCube()), "");
+    EXPECT_FALSE(window.puzzle().hasWaitingPlayback());
+    EXPECT_FALSE(window.puzzle().isPlayingBack());
+    EXPECT_EQ(testkit::compareWithModel(window.cube(), ReferenceCube()), "");
 }
 
 TEST_F(Patterns, AKeyboardChoiceOnTheClosedListPlaysWithoutOpeningIt)
@@ -304,7 +306,7 @@ TEST_F(Patterns, AKeyboardChoiceOnTheClosedListPlaysWithoutOpeningIt)
     EXPECT_FALSE(list().view()->isVisible());
     ReferenceCube model;
     model.play("OORRWWYYGGBB");
-    EXPECT_EQ(testkit::compareWithModel(window.Cube, model), "");
+    EXPECT_EQ(testkit::compareWithModel(window.cube(), model), "");
 }
 
 } // namespace

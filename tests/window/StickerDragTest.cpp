@@ -94,18 +94,18 @@ protected:
     void SetUp() override
     {
         ShownWindow::SetUp();
-        for (platform::FloatAnimation* turn : window.Cube.turns)
+        for (platform::FloatAnimation* turn : window.cube().turns)
             turn->setDuration(0.25f);
     }
 
     // The sticker on `face` of the piece that sits at `cell` (coordinates +-3, 0).
     platform::Plane& stickerAt(QVector3D cell, P face)
     {
-        for (platform::Plane* s : window.Cube.stickers)
+        for (platform::Plane* s : window.cube().stickers)
             if ((s->parent()->position() - cell).length() < 0.1f && cube::GetStickPosition(*s) == face)
                 return *s;
         ADD_FAILURE() << "no sticker there";
-        return *window.Cube.stickers[0];
+        return *window.cube().stickers[0];
     }
     QVector3D pointOn(const platform::SceneObject& stick, QVector3D own) const
     {
@@ -121,14 +121,14 @@ protected:
         release(pixelOn(stick, 1.2f * ownAxis(d)));
     }
 
-    void faceFront() { window.Cube.Dummy->setDeclaredRotation({}, {}); }
+    void faceFront() { window.cube().Dummy->setDeclaredRotation({}, {}); }
 
     // The faces the camera sees clearly enough to drag on: the view direction within about 78 degrees
     // of the face's outward normal.
     std::vector<P> facesInView()
     {
         std::vector<P> out;
-        const QVector3D eye = window.Cube.Camera->absolutePosition();
+        const QVector3D eye = window.cube().Camera->absolutePosition();
         for (const cube::FaceDecl& face : cube::faceTable()) {
             const QVector3D normal = face.pivotPosition / 3;
             const QVector3D centre = face.pivotPosition * 1.5f;
@@ -164,9 +164,9 @@ protected:
                     const std::string where = std::string(cube::toString(face)) + " cell (" + std::to_string(int(a)) +
                                               "," + std::to_string(int(b)) + ") " + input::toString(d) + " expects " +
                                               expected;
-                    ASSERT_EQ(testkit::compareWithModel(window.Cube, model), "") << where;
-                    EXPECT_FALSE(window.Drag.MvtOn) << where;
-                    EXPECT_EQ(window.Drag.Direction, d) << where;
+                    ASSERT_EQ(testkit::compareWithModel(window.cube(), model), "") << where;
+                    EXPECT_FALSE(window.press().MvtOn()) << where;
+                    EXPECT_EQ(window.press().Direction(), d) << where;
                     EXPECT_GT(QVector3D::dotProduct(stick.absolutePosition() - before, pointerWorld), 1.0f) << where;
                 }
     }
@@ -183,7 +183,7 @@ TEST_F(StickerDrag, EachVisibleFaceFromTheDeclaredView)
 
 TEST_F(StickerDrag, EachVisibleFaceFromViewsTurnedByTheDials)
 {
-    for (platform::FloatAnimation* turn : window.Cube.turns)
+    for (platform::FloatAnimation* turn : window.cube().turns)
         turn->setDuration(0.1f);
     // Between them these show the back, bottom and left faces the declared view hides, and the top and
     // right again from elsewhere (each view depends on the ones before it: the dials turn the rig by
@@ -191,9 +191,9 @@ TEST_F(StickerDrag, EachVisibleFaceFromViewsTurnedByTheDials)
     const float views[][3] = {{-35, 135, -18}, {60, -30, 20}, {-80, -100, 30}};
     std::set<P> seen;
     for (const auto& dials : views) {
-        window.Panel.ArcDialX->setValue(dials[0]);
-        window.Panel.ArcDialY->setValue(dials[1]);
-        window.Panel.ArcDialZ->setValue(dials[2]);
+        window.panel().ArcDialX->setValue(dials[0]);
+        window.panel().ArcDialY->setValue(dials[1]);
+        window.panel().ArcDialZ->setValue(dials[2]);
         for (P face : facesInView()) {
             seen.insert(face);
             dragEveryCornerOf(face);
@@ -205,7 +205,7 @@ TEST_F(StickerDrag, EachVisibleFaceFromViewsTurnedByTheDials)
 TEST_F(StickerDrag, EachFaceSeenStraightOn)
 {
     for (P face : {P::PoFront, P::PoBack, P::PoTop, P::PoBottom, P::PoLeft, P::PoRight}) {
-        window.Cube.Dummy->setDeclaredRotation(facing(face), {});
+        window.cube().Dummy->setDeclaredRotation(facing(face), {});
         dragEveryCornerOf(face);
     }
 }
@@ -213,11 +213,11 @@ TEST_F(StickerDrag, EachFaceSeenStraightOn)
 TEST_F(StickerDrag, TheFrontExampleTurnsTheTopLayer)
 {
     faceFront();
-    platform::Plane& stick = window.Scene3D.get<platform::Plane>("PLCC1R");
+    platform::Plane& stick = window.scene().get<platform::Plane>("PLCC1R");
     drag(stick, TDirection::DiRight);
     ReferenceCube model;
     model.play("w");
-    EXPECT_EQ(testkit::compareWithModel(window.Cube, model), "");
+    EXPECT_EQ(testkit::compareWithModel(window.cube(), model), "");
 }
 
 TEST_F(StickerDrag, SmallMovesKeepTheDragArmed)
@@ -225,16 +225,16 @@ TEST_F(StickerDrag, SmallMovesKeepTheDragArmed)
     faceFront();
     platform::Plane& stick = stickerAt({-3, -3, -3}, P::PoFront);
     press(pixelOn(stick));
-    EXPECT_TRUE(window.Drag.MvtOn);
+    EXPECT_TRUE(window.press().MvtOn());
     moveTo(pixelOn(stick, {0.15f, 0.15f, 0}));
-    EXPECT_TRUE(window.Drag.MvtOn);
-    EXPECT_EQ(window.Drag.Direction, TDirection::DiNone);
-    EXPECT_EQ(testkit::compareWithModel(window.Cube, ReferenceCube()), "");
+    EXPECT_TRUE(window.press().MvtOn());
+    EXPECT_EQ(window.press().Direction(), TDirection::DiNone);
+    EXPECT_EQ(testkit::compareWithModel(window.cube(), ReferenceCube()), "");
     moveTo(pixelOn(stick, {1.3f, 0, 0}));
-    EXPECT_FALSE(window.Drag.MvtOn);
+    EXPECT_FALSE(window.press().MvtOn());
     ReferenceCube model;
     model.play("w");
-    EXPECT_EQ(testkit::compareWithModel(window.Cube, model), "");
+    EXPECT_EQ(testkit::compareWithModel(window.cube(), model), "");
 }
 
 TEST_F(StickerDrag, FromAnEdgeStickerOntoACornerSticker)
@@ -244,13 +244,13 @@ TEST_F(StickerDrag, FromAnEdgeStickerOntoACornerSticker)
     platform::Plane& corner = stickerAt({3, -3, -3}, P::PoFront);
     press(pixelOn(edge));
     moveTo(pixelOn(edge, {0.8f, 0, 0}));
-    EXPECT_TRUE(window.Drag.MvtOn) << "edge stickers report no moves";
-    EXPECT_EQ(testkit::compareWithModel(window.Cube, ReferenceCube()), "");
+    EXPECT_TRUE(window.press().MvtOn()) << "edge stickers report no moves";
+    EXPECT_EQ(testkit::compareWithModel(window.cube(), ReferenceCube()), "");
     moveTo(pixelOn(corner));
     release(pixelOn(corner));
     ReferenceCube model;
     model.play("w");
-    EXPECT_EQ(testkit::compareWithModel(window.Cube, model), "");
+    EXPECT_EQ(testkit::compareWithModel(window.cube(), model), "");
 }
 
 TEST_F(StickerDrag, ARightButtonPressArmsButOnlyTheLeftButtonActs)
@@ -258,17 +258,17 @@ TEST_F(StickerDrag, ARightButtonPressArmsButOnlyTheLeftButtonActs)
     faceFront();
     platform::Plane& stick = stickerAt({3, 3, -3}, P::PoFront);
     press(pixelOn(stick), Qt::RightButton);
-    EXPECT_TRUE(window.Drag.MvtOn);
+    EXPECT_TRUE(window.press().MvtOn());
     moveTo(pixelOn(stick, {0, -1.2f, 0}), Qt::RightButton);
-    EXPECT_EQ(testkit::compareWithModel(window.Cube, ReferenceCube()), "");
+    EXPECT_EQ(testkit::compareWithModel(window.cube(), ReferenceCube()), "");
     press(pixelOn(stick, {0, -1.2f, 0}), Qt::LeftButton, Qt::RightButton);
     moveTo(pixelOn(stick, {0, -1.3f, 0}), Qt::LeftButton | Qt::RightButton);
-    EXPECT_EQ(testkit::compareWithModel(window.Cube, ReferenceCube()), "")
+    EXPECT_EQ(testkit::compareWithModel(window.cube(), ReferenceCube()), "")
         << "the left press re-armed with the current ray: a 0.1 move is below the threshold";
     moveTo(pixelOn(stick, {0, 1.2f, 0}), Qt::LeftButton | Qt::RightButton);
     ReferenceCube model;
     model.play("b"); // front, +3 X, down
-    EXPECT_EQ(testkit::compareWithModel(window.Cube, model), "");
+    EXPECT_EQ(testkit::compareWithModel(window.cube(), model), "");
 }
 
 TEST_F(StickerDrag, OnePressGivesOneTurn)
@@ -283,7 +283,7 @@ TEST_F(StickerDrag, OnePressGivesOneTurn)
     release(start);
     ReferenceCube model;
     model.play("w"); // front face, rightwards: Y decides, and -3 gives w
-    EXPECT_EQ(testkit::compareWithModel(window.Cube, model), "");
+    EXPECT_EQ(testkit::compareWithModel(window.cube(), model), "");
 }
 
 TEST_F(StickerDrag, ReleasesDisarm)
@@ -292,29 +292,38 @@ TEST_F(StickerDrag, ReleasesDisarm)
     platform::Plane& stick = stickerAt({-3, 3, -3}, P::PoFront);
     press(pixelOn(stick));
     release(pixelOn(stick));
-    EXPECT_FALSE(window.Drag.MvtOn) << "release over a sticker";
+    EXPECT_FALSE(window.press().MvtOn()) << "release over a sticker";
 
     press(pixelOn(stick));
     moveTo({5, 5});
     release({5, 5});
-    EXPECT_FALSE(window.Drag.MvtOn) << "release over the background";
+    EXPECT_FALSE(window.press().MvtOn()) << "release over the background";
 
     // The centre piece has no handler: a release there leaves the drag armed.
     press(pixelOn(stick));
-    const QPointF centre = pixelOf(window.Cube.pivots[size_t(P::PoFront)]->absolutePosition() + QVector3D(0, 0, -1.5f));
+    const QPointF centre = pixelOf(window.cube().pivots[size_t(P::PoFront)]->absolutePosition() + QVector3D(0, 0, -1.5f));
     moveTo(centre);
     release(centre);
-    EXPECT_TRUE(window.Drag.MvtOn) << "release over a centre piece";
-    EXPECT_EQ(testkit::compareWithModel(window.Cube, ReferenceCube()), "");
+    EXPECT_TRUE(window.press().MvtOn()) << "release over a centre piece";
+    EXPECT_EQ(testkit::compareWithModel(window.cube(), ReferenceCube()), "");
 }
 
 TEST_F(StickerDrag, PressesAreIgnoredWhileAPatternPlays)
 {
-    platform::Plane& stick = stickerAt({-3, -3, -3}, P::PoFront);
-    window.MvtAuto = true;
-    press(pixelOn(stick));
-    EXPECT_FALSE(window.Drag.MvtOn);
-    window.MvtAuto = false;
+    bool pressed = false, armed = true;
+    auto presser = QObject::connect(&platform::AnimationDriver::shared(), &platform::AnimationDriver::stepped, &window,
+                                    [&] {
+                                        if (!pressed && window.puzzle().isPlayingBack()) {
+                                            pressed = true;
+                                            press(pixelOn(stickerAt({-3, -3, -3}, P::PoFront)));
+                                            armed = window.press().MvtOn();
+                                        }
+                                    });
+    window.puzzle().playPattern(0); // its first turn, of the back, leaves the pressed corner where it is
+    ASSERT_TRUE(testkit::pumpUntil([&] { return !window.puzzle().hasWaitingPlayback() && !window.puzzle().isBusy(); }));
+    QObject::disconnect(presser);
+    ASSERT_TRUE(pressed);
+    EXPECT_FALSE(armed);
 }
 
 TEST_F(StickerDrag, ADragDuringATurnIsQueuedNotCorrupting)
@@ -323,7 +332,7 @@ TEST_F(StickerDrag, ADragDuringATurnIsQueuedNotCorrupting)
     bool dragged = false;
     auto during =
         QObject::connect(&platform::AnimationDriver::shared(), &platform::AnimationDriver::stepped, &window, [&] {
-            if (!dragged && window.Turns.isTurning()) {
+            if (!dragged && window.puzzle().isTurning()) {
                 dragged = true;
                 drag(stick, TDirection::DiBottom); // front, -3 X, down: G
             }
@@ -333,8 +342,8 @@ TEST_F(StickerDrag, ADragDuringATurnIsQueuedNotCorrupting)
     EXPECT_TRUE(dragged);
     ReferenceCube model;
     model.play("WG");
-    EXPECT_EQ(testkit::compareWithModel(window.Cube, model), "");
-    EXPECT_EQ(testkit::checkAtRest(window.Cube), "");
+    EXPECT_EQ(testkit::compareWithModel(window.cube(), model), "");
+    EXPECT_EQ(testkit::checkAtRest(window.cube()), "");
 }
 
 } // namespace

@@ -25,12 +25,12 @@ bool sameRotation(const QQuaternion& a, const QQuaternion& b, float tolerance = 
 
 class ViewControls : public velmar::testkit::ShownWindow {
 protected:
-    platform::ArcDial& dialX() { return *window.Panel.ArcDialX; }
-    platform::ArcDial& dialY() { return *window.Panel.ArcDialY; }
-    platform::ArcDial& dialZ() { return *window.Panel.ArcDialZ; }
-    QQuaternion rig() { return window.Cube.Dummy->orientation(); }
+    platform::ArcDial& dialX() { return *window.panel().ArcDialX; }
+    platform::ArcDial& dialY() { return *window.panel().ArcDialY; }
+    platform::ArcDial& dialZ() { return *window.panel().ArcDialZ; }
+    QQuaternion rig() { return window.cube().Dummy->orientation(); }
     // Far away, the cube is small and most of the view is background.
-    void zoomOut() { window.Panel.TbSize->setValue(0); }
+    void zoomOut() { window.panel().TbSize->setValue(0); }
     void click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton); }
 };
 
@@ -40,11 +40,11 @@ TEST_F(ViewControls, AMoveOfExactlyThreeIsNothingAndThreeAndAHalfIsOneStep)
     press({20, 20});
     moveTo({23, 20});
     EXPECT_EQ(dialY().value(), -45.0f);
-    EXPECT_EQ(window.View.ClickX, 20.0f) << "the reference stays";
+    EXPECT_EQ(window.press().backgroundReference().x(), 20.0f) << "the reference stays";
     moveTo({23.5, 20});
     EXPECT_EQ(dialY().value(), -40.0f);
-    EXPECT_EQ(window.View.ClickX, 23.5f);
-    EXPECT_EQ(window.Drag.Direction, input::TDirection::DiRight);
+    EXPECT_EQ(window.press().backgroundReference().x(), 23.5f);
+    EXPECT_EQ(window.press().Direction(), input::TDirection::DiRight);
     release({23.5, 20});
 }
 
@@ -74,14 +74,14 @@ TEST_F(ViewControls, AHundredStepsRightReadFourHundredAndFiftyFive)
         moveTo({10 + 3.5 * i, 10});
     release({360, 10});
     EXPECT_EQ(dialY().value(), 455.0f) << "dial values are never wrapped";
-    EXPECT_FLOAT_EQ(window.Cube.Dummy->rotationAngle().y(), 95) << "the rig's angle is";
+    EXPECT_FLOAT_EQ(window.cube().Dummy->rotationAngle().y(), 95) << "the rig's angle is";
 }
 
 TEST_F(ViewControls, TheRightButtonStoresTheReferenceButNeverOrbits)
 {
     zoomOut();
     press({50, 50}, Qt::RightButton);
-    EXPECT_EQ(window.View.ClickX, 50.0f);
+    EXPECT_EQ(window.press().backgroundReference().x(), 50.0f);
     moveTo({150, 50}, Qt::RightButton);
     release({150, 50}, Qt::RightButton);
     EXPECT_EQ(dialY().value(), -45.0f);
@@ -104,17 +104,17 @@ TEST_F(ViewControls, TheRigTurnsAboutItsOwnAxesByEachDifference)
     dialX().setValue(30);
     dialY().setValue(-45);
     dialX().setValue(-30);
-    EXPECT_EQ(window.Cube.Dummy->rotationAngle(), QVector3D(-30, -45, -18));
+    EXPECT_EQ(window.cube().Dummy->rotationAngle(), QVector3D(-30, -45, -18));
     EXPECT_FALSE(sameRotation(rig(), before, 1e-3f)) << "the view depends on the order of the changes";
 }
 
 TEST_F(ViewControls, DraggingOnADialSetsItToThePointersAngle)
 {
-    QWidget* dial = window.Panel.ArcDialZ;
+    QWidget* dial = window.panel().ArcDialZ;
     const QPoint above(dial->width() / 2, 2);
     QTest::mousePress(dial, Qt::LeftButton, {}, above);
     EXPECT_FLOAT_EQ(dialZ().value(), 90);
-    EXPECT_FLOAT_EQ(window.Cube.Dummy->rotationAngle().z(), 90);
+    EXPECT_FLOAT_EQ(window.cube().Dummy->rotationAngle().z(), 90);
     QTest::mouseMove(dial, QPoint(2, dial->height() / 2));
     EXPECT_FLOAT_EQ(dialZ().value(), -180);
     QTest::mouseRelease(dial, Qt::LeftButton, {}, QPoint(2, dial->height() / 2));
@@ -136,72 +136,72 @@ protected:
 TEST_F(AutoRotation, TickingJumpsTheDialTo360AndItFallsLinearly)
 {
     const QQuaternion before = rig();
-    click(window.Panel.CbRotateX);
-    ASSERT_TRUE(window.Panel.CbRotateX->isChecked());
+    click(window.panel().CbRotateX);
+    ASSERT_TRUE(window.panel().CbRotateX->isChecked());
     EXPECT_EQ(dialX().value(), 360.0f);
     EXPECT_FALSE(sameRotation(rig(), before, 1e-3f)) << "the view jumps with the dial";
     at(2.75); // a quarter of the 11 s period
     EXPECT_FLOAT_EQ(dialX().value(), 270);
     at(5.5);
     EXPECT_FLOAT_EQ(dialX().value(), 180);
-    EXPECT_FLOAT_EQ(window.Cube.Dummy->rotationAngle().x(), 180);
+    EXPECT_FLOAT_EQ(window.cube().Dummy->rotationAngle().x(), 180);
     at(11.0 + 2.75); // and round again
     EXPECT_FLOAT_EQ(dialX().value(), 270);
-    click(window.Panel.CbRotateX);
+    click(window.panel().CbRotateX);
     EXPECT_EQ(dialX().value(), 0.0f) << "unticking leaves the dial at 0";
-    EXPECT_FALSE(window.View.autoRotation(platform::Axis::X).running());
+    EXPECT_FALSE(window.view().autoRotation(platform::Axis::X).running());
     EXPECT_FALSE(platform::AnimationDriver::shared().isActive() &&
-                 window.View.autoRotation(platform::Axis::X).running());
+                 window.view().autoRotation(platform::Axis::X).running());
 }
 
 TEST_F(AutoRotation, TheSpeedSliderSetsThePeriodAndARunningRotationKeepsGoing)
 {
-    click(window.Panel.CbRotateY);
-    window.Panel.TbSpeedRotation->setValue(20);
-    EXPECT_EQ(window.Panel.CPnlSpeedRotatHint->panel().text(), "2.0 s");
+    click(window.panel().CbRotateY);
+    window.panel().TbSpeedRotation->setValue(20);
+    EXPECT_EQ(window.panel().CPnlSpeedRotatHint->panel().text(), "2.0 s");
     for (platform::Axis axis : {platform::Axis::X, platform::Axis::Y, platform::Axis::Z})
-        EXPECT_FLOAT_EQ(window.View.autoRotation(axis).duration(), 2);
-    EXPECT_TRUE(window.View.autoRotation(platform::Axis::Y).running());
-    window.Panel.TbSpeedRotation->setValue(3);
-    EXPECT_EQ(window.Panel.CPnlSpeedRotatHint->panel().text(), "19.0 s");
-    EXPECT_FLOAT_EQ(window.View.autoRotation(platform::Axis::Z).duration(), 19);
-    window.Panel.TbSpeedRotation->setValue(-100);
-    EXPECT_EQ(window.Panel.TbSpeedRotation->value(), 3.0) << "clamped to its range";
+        EXPECT_FLOAT_EQ(window.view().autoRotation(axis).duration(), 2);
+    EXPECT_TRUE(window.view().autoRotation(platform::Axis::Y).running());
+    window.panel().TbSpeedRotation->setValue(3);
+    EXPECT_EQ(window.panel().CPnlSpeedRotatHint->panel().text(), "19.0 s");
+    EXPECT_FLOAT_EQ(window.view().autoRotation(platform::Axis::Z).duration(), 19);
+    window.panel().TbSpeedRotation->setValue(-100);
+    EXPECT_EQ(window.panel().TbSpeedRotation->value(), 3.0) << "clamped to its range";
 }
 
 TEST_F(AutoRotation, UntickingAllThreeLeavesTheRigUnrotated)
 {
-    click(window.Panel.CbRotateX);
-    click(window.Panel.CbRotateY);
-    click(window.Panel.CbRotateZ);
+    click(window.panel().CbRotateX);
+    click(window.panel().CbRotateY);
+    click(window.panel().CbRotateZ);
     at(1.3);
     at(4.1);
-    click(window.Panel.CbRotateX);
-    click(window.Panel.CbRotateY);
-    click(window.Panel.CbRotateZ);
+    click(window.panel().CbRotateX);
+    click(window.panel().CbRotateY);
+    click(window.panel().CbRotateZ);
     EXPECT_EQ(dialX().value(), 0.0f);
     EXPECT_EQ(dialY().value(), 0.0f);
     EXPECT_EQ(dialZ().value(), 0.0f);
     EXPECT_TRUE(sameRotation(rig(), QQuaternion()));
-    EXPECT_EQ(window.Cube.Camera->absolutePosition(), QVector3D(0, 0, -21)) << "on the -Z side, looking along +Z";
+    EXPECT_EQ(window.cube().Camera->absolutePosition(), QVector3D(0, 0, -21)) << "on the -Z side, looking along +Z";
     EXPECT_FALSE(platform::AnimationDriver::shared().isActive() &&
-                 (window.View.autoRotation(platform::Axis::X).running() ||
-                  window.View.autoRotation(platform::Axis::Z).running()));
+                 (window.view().autoRotation(platform::Axis::X).running() ||
+                  window.view().autoRotation(platform::Axis::Z).running()));
 }
 
 TEST_F(ViewControls, TheSizeSliderMovesTheCameraAlongTheRig)
 {
-    window.Panel.TbSize->setValue(0);
-    EXPECT_FLOAT_EQ(window.Cube.Camera->position().z(), -60);
-    EXPECT_EQ(window.Panel.CpnlCubeSize->panel().text(), "10");
-    window.Panel.TbSize->setValue(50);
-    EXPECT_FLOAT_EQ(window.Cube.Camera->position().z(), -10);
-    EXPECT_EQ(window.Panel.CpnlCubeSize->panel().text(), "60");
+    window.panel().TbSize->setValue(0);
+    EXPECT_FLOAT_EQ(window.cube().Camera->position().z(), -60);
+    EXPECT_EQ(window.panel().CpnlCubeSize->panel().text(), "10");
+    window.panel().TbSize->setValue(50);
+    EXPECT_FLOAT_EQ(window.cube().Camera->position().z(), -10);
+    EXPECT_EQ(window.panel().CpnlCubeSize->panel().text(), "60");
 }
 
 class OrbitAndStickers : public ViewControls {
 protected:
-    platform::Plane& frontCorner() { return window.Scene3D.get<platform::Plane>("PLCC2R"); }
+    platform::Plane& frontCorner() { return window.scene().get<platform::Plane>("PLCC2R"); }
     QPointF onSticker(platform::SceneObject& s, QVector3D own = {})
     {
         return pixelOf(s.absolutePosition() + s.worldRotation().rotatedVector(own));
@@ -213,18 +213,18 @@ TEST_F(OrbitAndStickers, AnArmedStickerDragNeverOrbits)
     zoomOut();
     platform::Plane& stick = frontCorner();
     press(onSticker(stick));
-    ASSERT_TRUE(window.Drag.MvtOn);
+    ASSERT_TRUE(window.press().MvtOn());
     moveTo({10, 10});
     moveTo({10, 200});
     EXPECT_EQ(dialX().value(), -35.0f);
     EXPECT_EQ(dialY().value(), -45.0f);
     release({10, 200});
-    EXPECT_FALSE(window.Drag.MvtOn) << "the release over the background disarms";
+    EXPECT_FALSE(window.press().MvtOn()) << "the release over the background disarms";
 }
 
 TEST_F(OrbitAndStickers, AfterADragHasTurnedAFaceTheBackgroundOrbitsFromTheLastReference)
 {
-    for (platform::FloatAnimation* turn : window.Cube.turns)
+    for (platform::FloatAnimation* turn : window.cube().turns)
         turn->setDuration(0.1f);
     press({5, 300});
     release({5, 300});
@@ -233,8 +233,8 @@ TEST_F(OrbitAndStickers, AfterADragHasTurnedAFaceTheBackgroundOrbitsFromTheLastR
     moveTo(onSticker(stick, {0, -1.2f, 0})); // front, +3 X, upwards: B
     ReferenceCube model;
     model.play("B");
-    ASSERT_EQ(testkit::compareWithModel(window.Cube, model), "");
-    ASSERT_FALSE(window.Drag.MvtOn);
+    ASSERT_EQ(testkit::compareWithModel(window.cube(), model), "");
+    ASSERT_FALSE(window.press().MvtOn());
     // Left button still held, now over the background: measured from (5, 300), up wins over right.
     moveTo({40, 200});
     EXPECT_EQ(dialX().value(), -30.0f);
@@ -244,18 +244,18 @@ TEST_F(OrbitAndStickers, AfterADragHasTurnedAFaceTheBackgroundOrbitsFromTheLastR
 
 TEST_F(OrbitAndStickers, MovesOutsideTheViewReachNoStickerAndOnlyACaptureOrbits)
 {
-    window.Panel.TbSize->setValue(50); // close up: off-screen stickers lie beyond the view's edges
+    window.panel().TbSize->setValue(50); // close up: off-screen stickers lie beyond the view's edges
     platform::Plane& stick = frontCorner();
     press(onSticker(stick));
-    ASSERT_TRUE(window.Drag.MvtOn);
+    ASSERT_TRUE(window.press().MvtOn());
     const double below = view().height() + 60.0;
     for (double x = 0; x <= view().width(); x += 20)
         moveTo({x, below});
     release({200, below});
-    EXPECT_EQ(testkit::compareWithModel(window.Cube, ReferenceCube()), "") << "nothing over the panel turns a face";
-    EXPECT_TRUE(window.Drag.MvtOn) << "a release over the panel reaches no handler";
+    EXPECT_EQ(testkit::compareWithModel(window.cube(), ReferenceCube()), "") << "nothing over the panel turns a face";
+    EXPECT_TRUE(window.press().MvtOn()) << "a release over the panel reaches no handler";
     release(onSticker(stick));
-    EXPECT_FALSE(window.Drag.MvtOn);
+    EXPECT_FALSE(window.press().MvtOn());
 
     // A press on the empty view captures: moves and the release outside it still orbit.
     zoomOut();
@@ -271,7 +271,7 @@ TEST_F(OrbitAndStickers, TheLightFollowsTheCamera)
     // Seen straight on, any face is lit alike, because the light turns with the camera: the red
     // channel of the red front and of the white top agree.
     auto redChannelOfFaceSeenStraightOn = [&](const QQuaternion& rigTurn, QVector3D faceCentre) {
-        window.Cube.Dummy->setDeclaredRotation(rigTurn, {});
+        window.cube().Dummy->setDeclaredRotation(rigTurn, {});
         QTest::qWait(30);
         const QImage shot = view().grabFrame();
         const QPointF p = pixelOf(faceCentre) * view().devicePixelRatio();

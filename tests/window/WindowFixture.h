@@ -29,7 +29,7 @@ protected:
     platform::Viewport3D& view() { return *window.glViewport(); }
     QSizeF viewSize() { return QSizeF(view().size()); }
     double dpr() { return view().devicePixelRatio(); }
-    QPointF pixelOf(const QVector3D& world) { return projectToView(*window.Cube.Camera, viewSize(), world); }
+    QPointF pixelOf(const QVector3D& world) { return projectToView(*window.cube().Camera, viewSize(), world); }
 
     void mouse(QEvent::Type type, QPointF pos, Qt::MouseButton button, Qt::MouseButtons buttons)
     {

@@ -77,13 +77,13 @@ TEST_F(WindowManager, TheStartBoxIsCentredAndItsTitleBarCloseChangesNothing)
         closeFromTitleBar(box);
     });
     poll.start(10);
-    QTest::mouseClick(window.Panel.BtnStart, Qt::LeftButton);
+    QTest::mouseClick(window.panel().BtnStart, Qt::LeftButton);
     EXPECT_FALSE(forced) << "the box was not framed, or its title-bar close did not close it";
     EXPECT_GE(offCentre, 0) << "the box never came up framed";
     EXPECT_LE(offCentre, 4) << "centred on the screen, frame and all";
     ReferenceCube model;
     model.play("R");
-    EXPECT_EQ(testkit::compareWithModel(window.Cube, model), "") << "the close answered nothing";
+    EXPECT_EQ(testkit::compareWithModel(window.cube(), model), "") << "the close answered nothing";
 }
 
 TEST_F(WindowManager, TitleAndActivation)
@@ -94,7 +94,7 @@ TEST_F(WindowManager, TitleAndActivation)
     QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &window, 'W');
     ReferenceCube model;
     model.play("W");
-    EXPECT_EQ(testkit::compareWithModel(window.Cube, model), "");
+    EXPECT_EQ(testkit::compareWithModel(window.cube(), model), "");
 }
 
 TEST_F(WindowManager, MaximisingAndRestoringKeepTheViewDrawnAndThePanelLaidOut)
@@ -104,7 +104,7 @@ TEST_F(WindowManager, MaximisingAndRestoringKeepTheViewDrawnAndThePanelLaidOut)
     ASSERT_TRUE(testkit::pumpUntil([&] { return window.size().width() > normal.width() * 2; }));
     const int frames = view().frameCount();
     ASSERT_TRUE(testkit::pumpUntil([&] { return view().frameCount() > frames; })) << "drawn at its new size";
-    QWidget* panel = window.Panel.sclytCommand;
+    QWidget* panel = window.panel().sclytCommand;
     EXPECT_EQ(panel->geometry().bottom(), window.height() - 1);
     EXPECT_EQ(view().height() + panel->height(), window.height());
     EXPECT_EQ(view().width(), window.width());

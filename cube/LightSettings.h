@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-namespace velmar::panel {
+namespace velmar::cube {
 
 // The light's grey for a slider value in [0, 1]: v x 255 rounded to the nearest integer, halves to
 // the even neighbour (0.5 gives 128).
@@ -19,4 +19,4 @@ void SetLight(cube::TCubeScene& cube, double sliderValue);
 // sticker and pivot tile at full brightness. The pieces' black bodies are never touched.
 void applyLightMode(platform::Scene& scene, cube::TCubeScene& cube, bool spot);
 
-} // namespace velmar::panel
+} // namespace velmar::cube

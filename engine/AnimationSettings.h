@@ -5,7 +5,7 @@
 
 #include <array>
 
-namespace velmar::panel {
+namespace velmar::engine {
 
 // The interpolation names in list order: the easing list's item index is the interpolation's number.
 extern const std::array<const char*, platform::kInterpolationCount> ANIMATION;
@@ -18,4 +18,4 @@ void setTurnInterpolation(const cube::TCubeScene& cube, int index);
 float turnSeconds(double sliderValue);
 void setTurnDuration(const cube::TCubeScene& cube, float seconds);
 
-} // namespace velmar::panel
+} // namespace velmar::engine

@@ -1,6 +1,6 @@
 #include "AnimationSettings.h"
 
-namespace velmar::panel {
+namespace velmar::engine {
 namespace {
 
 using P = cube::TStickPosition;
@@ -34,4 +34,4 @@ void setTurnDuration(const cube::TCubeScene& cube, float seconds)
         cube.turns[std::size_t(face)]->setDuration(seconds);
 }
 
-} // namespace velmar::panel
+} // namespace velmar::engine

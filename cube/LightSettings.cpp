@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace velmar::panel {
+namespace velmar::cube {
 
 std::uint8_t lightGrey(double sliderValue)
 {
@@ -30,4 +30,4 @@ void applyLightMode(platform::Scene& scene, cube::TCubeScene& cube, bool spot)
     }
 }
 
-} // namespace velmar::panel
+} // namespace velmar::cube
