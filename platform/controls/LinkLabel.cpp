@@ -38,12 +38,15 @@ public:
 } // namespace
 
 LinkLabel::LinkLabel(const QString& text, const Shadow& shadow, QWidget* parent)
-    : QLabel(text, parent), m_shadow(new QGraphicsDropShadowEffect(this))
+    : QLabel(parent), m_shadow(new QGraphicsDropShadowEffect(this))
 {
     registerAccessible<LinkLabel, LinkLabelAccessible>();
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::StrongFocus);
     setTextFormat(Qt::PlainText);
+    // Given here rather than to the label's constructor: what setting it tells a screen reader names
+    // the link's own interface, not a plain label's that Qt would make for it then and keep.
+    setText(text);
     QColor colour = shadow.colour;
     colour.setAlphaF(colour.alphaF() * shadow.opacity);
     const qreal angle = shadow.direction * std::numbers::pi / 180.0;
