@@ -28,8 +28,8 @@ const QWidget* drawingAncestor(const QWidget* widget)
 
 // The interface Qt gives one of its own widgets, by its id (it stays registered as long as the widget
 // lives), with the drawn rectangle. Qt's interfaces for its widgets are not public to derive from, so
-// this one answers for the widget and hands everything else on; it is made once for the widget and is
-// the one Qt returns for it from then on.
+// this one answers for the widget and hands everything else on. It is made once, the first time the
+// widget's interface is asked for; Qt keeps both under the widget and returns the later one, this.
 class DrawnQtInterface : public QAccessibleInterface {
 public:
     DrawnQtInterface(QWidget* widget, QAccessible::Id inner) : m_widget(widget), m_inner(inner) {}
