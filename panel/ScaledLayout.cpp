@@ -1,7 +1,5 @@
 #include "ScaledLayout.h"
 
-#include "DrawnAccessibility.h"
-
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
@@ -58,7 +56,6 @@ ScaledLayout::ScaledLayout(QSize designSize, QWidget* parent)
     : QWidget(parent), m_designSize(designSize), m_surface(new Surface(*this))
 {
     m_surface->hide();
-    reportDrawnRectangles();
 }
 
 ScaledLayout::~ScaledLayout()

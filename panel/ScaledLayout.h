@@ -5,6 +5,8 @@
 // drawn. At the design size nothing of this is in play: the children paint themselves as usual.
 #pragma once
 
+#include "platform/controls/DrawnPlace.h"
+
 #include <QImage>
 #include <QRectF>
 #include <QRegion>
@@ -19,7 +21,7 @@ class QMouseEvent;
 
 namespace velmar::panel {
 
-class ScaledLayout : public QWidget {
+class ScaledLayout : public QWidget, public platform::DrawsDescendantsElsewhere {
     Q_OBJECT
 public:
     ScaledLayout(QSize designSize, QWidget* parent);
@@ -30,7 +32,7 @@ public:
     QSize designSize() const { return m_designSize; }
 
     // Design units to where they are drawn in the panel, and back.
-    QTransform drawing() const;
+    QTransform drawing() const override;
     bool isScaled() const { return size() != m_designSize; }
     // Where `descendant` is drawn, in the panel's coordinates.
     QRect drawnRect(const QWidget* descendant) const;

@@ -1,47 +1,41 @@
 #include "Accessibility.h"
 
-#include "ArcDial.h"
-#include "CalloutPanel.h"
-#include "ChoiceList.h"
-#include "FloatSlider.h"
-#include "LinkLabel.h"
+#include "DrawnPlace.h"
 
-#include <QAccessible>
 #include <QLocale>
+#include <QWidget>
+
+#include <algorithm>
+#include <vector>
 
 namespace velmar::platform {
 namespace {
 
-// Qt asks with each class name up the object's class chain, so subclasses are covered too.
-QAccessibleInterface* controlFactory(const QString& className, QObject* object)
+std::vector<const QMetaObject*>& ownInterfaces()
 {
-    if (className == QLatin1String(FloatSlider::staticMetaObject.className()))
-        return accessibleFloatSlider(static_cast<FloatSlider*>(object));
-    if (className == QLatin1String(ArcDial::staticMetaObject.className()))
-        return accessibleArcDial(static_cast<ArcDial*>(object));
-    if (className == QLatin1String(CalloutPanel::staticMetaObject.className()))
-        return accessibleCallout(static_cast<CalloutPanel*>(object));
-    if (className == QLatin1String(LinkLabel::staticMetaObject.className()))
-        return accessibleLinkLabel(static_cast<LinkLabel*>(object));
-    if (className == QLatin1String(ChoiceList::staticMetaObject.className()))
-        return accessibleChoiceList(static_cast<ChoiceList*>(object));
-    return nullptr;
+    static std::vector<const QMetaObject*> classes;
+    return classes;
 }
 
 } // namespace
+
+QRect DrawnAccessibleWidget::rect() const
+{
+    return drawnOnScreen(widget(), QAccessibleWidget::rect());
+}
 
 void* AccessibleValueWidget::interface_cast(QAccessible::InterfaceType type)
 {
     if (type == QAccessible::ValueInterface)
         return static_cast<QAccessibleValueInterface*>(this);
-    return QAccessibleWidget::interface_cast(type);
+    return DrawnAccessibleWidget::interface_cast(type);
 }
 
 QString AccessibleValueWidget::text(QAccessible::Text type) const
 {
     if (type == QAccessible::Value)
         return QLocale().toString(currentValue().toDouble(), 'g', 6);
-    return QAccessibleWidget::text(type);
+    return DrawnAccessibleWidget::text(type);
 }
 
 void AccessibleValueWidget::setCurrentValue(const QVariant& value)
@@ -61,13 +55,17 @@ void notifyValueChanged(QObject* control, double value)
     QAccessible::updateAccessibility(&changed);
 }
 
-void installControlAccessibility()
+bool hasOwnInterface(const QObject* object)
 {
-    static const bool installed = [] {
-        QAccessible::installFactory(controlFactory);
-        return true;
-    }();
-    (void)installed;
+    for (const QMetaObject* mo = object->metaObject(); mo; mo = mo->superClass())
+        if (std::ranges::find(ownInterfaces(), mo) != ownInterfaces().end())
+            return true;
+    return false;
+}
+
+void markOwnInterface(const QMetaObject& control)
+{
+    ownInterfaces().push_back(&control);
 }
 
 } // namespace velmar::platform

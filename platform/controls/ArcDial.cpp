@@ -50,15 +50,9 @@ private:
 
 } // namespace
 
-QAccessibleInterface* accessibleArcDial(ArcDial* dial)
-{
-    return new ArcDialAccessible(dial);
-}
-
 ArcDial::ArcDial(QWidget* parent) : QWidget(parent)
 {
-    // Before anything asks for this widget's accessible interface, which Qt then keeps.
-    installControlAccessibility();
+    registerAccessible<ArcDial, ArcDialAccessible>();
     setFocusPolicy(Qt::StrongFocus);
 }
 

@@ -49,16 +49,16 @@ QPainterPath calloutShape(const QRectF& r)
     return body.united(pointer);
 }
 
-class CalloutAccessible : public QAccessibleWidget {
+class CalloutAccessible : public DrawnAccessibleWidget {
 public:
-    explicit CalloutAccessible(CalloutPanel* panel) : QAccessibleWidget(panel, QAccessible::StaticText) {}
+    explicit CalloutAccessible(CalloutPanel* panel) : DrawnAccessibleWidget(panel, QAccessible::StaticText) {}
 
     // A screen reader reads the hint itself: the value the slider beside it has just taken.
     QString text(QAccessible::Text t) const override
     {
         if (t == QAccessible::Name || t == QAccessible::Description)
             return static_cast<const CalloutPanel*>(object())->text();
-        return QAccessibleWidget::text(t);
+        return DrawnAccessibleWidget::text(t);
     }
     // The text element is the panel's own text, read once through the panel.
     int childCount() const override { return 0; }
@@ -68,16 +68,10 @@ public:
 
 } // namespace
 
-QAccessibleInterface* accessibleCallout(CalloutPanel* panel)
-{
-    return new CalloutAccessible(panel);
-}
-
 CalloutPanel::CalloutPanel(QWidget* parent)
     : QWidget(parent), m_text(new QLabel(this)), m_fade(new QGraphicsOpacityEffect(this))
 {
-    // Before anything asks for this widget's accessible interface, which Qt then keeps.
-    installControlAccessibility();
+    registerAccessible<CalloutPanel, CalloutAccessible>();
     // A hint only: clicks go to whatever lies beneath it.
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);

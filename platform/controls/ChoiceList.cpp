@@ -3,7 +3,6 @@
 #include "Accessibility.h"
 
 #include <QAbstractItemView>
-#include <QAccessibleWidget>
 #include <QSignalBlocker>
 #include <QWheelEvent>
 
@@ -14,15 +13,15 @@ namespace {
 // it should hear "Patterns" and then the item: the name says what the list is for, its value and its
 // read-only text (where screen readers look for a list's item) which item it holds, and the open
 // list's items are its one child.
-class ChoiceListAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
+class ChoiceListAccessible : public DrawnAccessibleWidget, public QAccessibleTextInterface {
 public:
-    explicit ChoiceListAccessible(ChoiceList* list) : QAccessibleWidget(list, QAccessible::ComboBox) {}
+    explicit ChoiceListAccessible(ChoiceList* list) : DrawnAccessibleWidget(list, QAccessible::ComboBox) {}
 
     void* interface_cast(QAccessible::InterfaceType type) override
     {
         if (type == QAccessible::TextInterface)
             return static_cast<QAccessibleTextInterface*>(this);
-        return QAccessibleWidget::interface_cast(type);
+        return DrawnAccessibleWidget::interface_cast(type);
     }
 
     QString text(QAccessible::Text type) const override
@@ -31,11 +30,11 @@ public:
             return list()->currentText();
         if (type == QAccessible::Name && !list()->accessibleName().isEmpty())
             return list()->accessibleName();
-        return QAccessibleWidget::text(type);
+        return DrawnAccessibleWidget::text(type);
     }
     QAccessible::State state() const override
     {
-        QAccessible::State s = QAccessibleWidget::state();
+        QAccessible::State s = DrawnAccessibleWidget::state();
         s.expandable = true;
         s.expanded = list()->view()->isVisible();
         return s;
@@ -51,12 +50,12 @@ public:
     }
     QStringList actionNames() const override
     {
-        return QStringList{showMenuAction(), pressAction()} + QAccessibleWidget::actionNames();
+        return QStringList{showMenuAction(), pressAction()} + DrawnAccessibleWidget::actionNames();
     }
     void doAction(const QString& name) override
     {
         if (name != showMenuAction() && name != pressAction())
-            return QAccessibleWidget::doAction(name);
+            return DrawnAccessibleWidget::doAction(name);
         // Disabled, it opens no more for a screen reader than for the pointer.
         if (!list()->isEnabled())
             return;
@@ -93,15 +92,9 @@ private:
 
 } // namespace
 
-QAccessibleInterface* accessibleChoiceList(ChoiceList* list)
-{
-    return new ChoiceListAccessible(list);
-}
-
 ChoiceList::ChoiceList(QWidget* parent) : QComboBox(parent)
 {
-    // Before anything asks for this widget's accessible interface, which Qt then keeps.
-    installControlAccessibility();
+    registerAccessible<ChoiceList, ChoiceListAccessible>();
     // `activated` is the user's choice: the keyboard, the open list, and the same item chosen again.
     connect(this, &QComboBox::activated, this, &ChoiceList::changed);
 }

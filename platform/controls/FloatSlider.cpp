@@ -65,15 +65,9 @@ private:
 
 } // namespace
 
-QAccessibleInterface* accessibleFloatSlider(FloatSlider* slider)
-{
-    return new FloatSliderAccessible(slider);
-}
-
 FloatSlider::FloatSlider(QWidget* parent) : QWidget(parent)
 {
-    // Before anything asks for this widget's accessible interface, which Qt then keeps.
-    installControlAccessibility();
+    registerAccessible<FloatSlider, FloatSliderAccessible>();
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_Hover);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);

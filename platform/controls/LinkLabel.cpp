@@ -2,8 +2,6 @@
 
 #include "Accessibility.h"
 
-#include <QAccessibleWidget>
-
 #include <QGraphicsDropShadowEffect>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -17,9 +15,9 @@ namespace velmar::platform {
 namespace {
 // How many pixels of blur a softness of 1 stands for.
 constexpr qreal kBlurPerSoftness = 8.0;
-class LinkLabelAccessible : public QAccessibleWidget {
+class LinkLabelAccessible : public DrawnAccessibleWidget {
 public:
-    explicit LinkLabelAccessible(LinkLabel* link) : QAccessibleWidget(link, QAccessible::Link)
+    explicit LinkLabelAccessible(LinkLabel* link) : DrawnAccessibleWidget(link, QAccessible::Link)
     {
         addControllingSignal(QStringLiteral("clicked()"));
     }
@@ -27,7 +25,7 @@ public:
     {
         if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
             return static_cast<const LinkLabel*>(widget())->text();
-        return QAccessibleWidget::text(t);
+        return DrawnAccessibleWidget::text(t);
     }
     QStringList actionNames() const override { return {pressAction()}; }
     void doAction(const QString& name) override
@@ -39,19 +37,16 @@ public:
 
 } // namespace
 
-QAccessibleInterface* accessibleLinkLabel(LinkLabel* link)
-{
-    return new LinkLabelAccessible(link);
-}
-
 LinkLabel::LinkLabel(const QString& text, const Shadow& shadow, QWidget* parent)
-    : QLabel(text, parent), m_shadow(new QGraphicsDropShadowEffect(this))
+    : QLabel(parent), m_shadow(new QGraphicsDropShadowEffect(this))
 {
-    // Before anything asks for this widget's accessible interface, which Qt then keeps.
-    installControlAccessibility();
+    registerAccessible<LinkLabel, LinkLabelAccessible>();
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::StrongFocus);
     setTextFormat(Qt::PlainText);
+    // Given here rather than to the label's constructor: what setting it tells a screen reader names
+    // the link's own interface, not a plain label's that Qt would make for it then and keep.
+    setText(text);
     QColor colour = shadow.colour;
     colour.setAlphaF(colour.alphaF() * shadow.opacity);
     const qreal angle = shadow.direction * std::numbers::pi / 180.0;

@@ -5,6 +5,11 @@
 
 namespace velmar::platform {
 
+WrappingButton::WrappingButton(const QString& text, QWidget* parent) : QPushButton(parent)
+{
+    setText(text);
+}
+
 void WrappingButton::paintEvent(QPaintEvent*)
 {
     // The style draws the bevel and focus; the caption is drawn here, since the style never wraps it.

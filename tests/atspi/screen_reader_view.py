@@ -1,6 +1,7 @@
 #!/usr/bin/python3
 """What a screen reader reads of the panel over AT-SPI: the lists keep their names after a choice, the
-dials' range holds their value, the colour buttons' names tell face and sense, no two alike.
+dials' range holds their value, the colour buttons' names tell face and sense, no two alike, and a
+button keeps its object path through turns, a disabled panel and a resize.
 
 Run by run-screen-reader-test.sh inside a private D-Bus session, with the program already started."""
 import os
@@ -135,6 +136,45 @@ expected = {"%s face (%s), %s" % (face, colour, sense) for face, colour in faces
             for sense in ("clockwise", "anticlockwise")}
 buttons = [b.name for b in by_role(app, pyatspi.ROLE_PUSH_BUTTON) if b.name != "Start position"]
 check(len(buttons) == 12 and set(buttons) == expected, "colour button names: %s" % sorted(buttons))
+
+
+
+# A screen reader keeps a control by its object path: a colour button's path answers, and stays the one
+# the tree gives for the button, through the turns it starts, in the panel they disable, and in a
+# widened window, where the button reports where it is drawn.
+def keeps_its_path(button, when):
+    try:
+        button.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    except Exception as error:  # the D-Bus error for a path that answers no more
+        check(False, "%s: %s does not answer: %s" % (when, button.path, error))
+        return
+    again = named(application(), pyatspi.ROLE_PUSH_BUTTON, button.name)
+    check(again is not None and again.path == button.path,
+          "%s: %s is now %s" % (when, button.path, again.path if again else "gone"))
+
+
+red = named(app, pyatspi.ROLE_PUSH_BUTTON, "Front face (red), clockwise")
+enabled = lambda: red.getState().contains(pyatspi.STATE_ENABLED)
+# Turns of a second, so each shows its disabled panel.
+named(app, pyatspi.ROLE_SLIDER, "Animation speed").queryValue().currentValue = 1.1
+for press in range(1, 6):
+    # Qt lists no action for a disabled button, and answers an action it does not list with "no such
+    # object path": each press waits for the panel the turn before it disabled.
+    wait_for(enabled, "the panel enabled for press %d" % press)
+    do_action(red, "Press")
+    wait_for(lambda: not enabled(), "the panel disabled by press %d" % press)
+    keeps_its_path(red, "press %d, the panel disabled" % press)
+    wait_for(enabled, "the panel enabled after press %d" % press)
+    keeps_its_path(red, "after press %d" % press)
+
+drawn_width = red.queryComponent().getExtents(pyatspi.DESKTOP_COORDS).width
+geometry = dict(line.split("=") for line in subprocess.run(
+    ["xdotool", "getwindowgeometry", "--shell", window], capture_output=True, text=True, check=True).stdout.split())
+subprocess.run(["xdotool", "windowsize", window, str(2 * int(geometry["WIDTH"])), geometry["HEIGHT"]], check=True)
+wait_for(lambda: red.queryComponent().getExtents(pyatspi.DESKTOP_COORDS).width == 2 * drawn_width,
+         lambda: "the red button drawn twice as wide as %d, not %d"
+         % (drawn_width, red.queryComponent().getExtents(pyatspi.DESKTOP_COORDS).width))
+keeps_its_path(red, "in the widened window")
 
 print("screen reader view: %d failure(s)" % len(failures))
 sys.exit(1 if failures else 0)

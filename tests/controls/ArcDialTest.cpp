@@ -1,7 +1,6 @@
 // The dial without range: it stores what it is given, follows the pointer's angle while the left button
 // drags, steps by keys, and tells screen readers its value.
 #include "platform/controls/ArcDial.h"
-#include "platform/controls/Accessibility.h"
 #include "support/SpyValues.h"
 
 #include <QAccessible>
@@ -115,7 +114,6 @@ TEST_F(ArcDialTest, KeysStepByDegreesWithoutWrapping)
 
 TEST_F(ArcDialTest, ScreenReadersReadTheStoredValue)
 {
-    installControlAccessibility();
     const struct LocaleKept {
         QLocale before;
         ~LocaleKept() { QLocale::setDefault(before); }

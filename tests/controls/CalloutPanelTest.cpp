@@ -1,6 +1,5 @@
 // The callout hint: its text, its opacity, what it draws, and what screen readers learn of it.
 #include "platform/controls/CalloutPanel.h"
-#include "platform/controls/Accessibility.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -221,7 +220,6 @@ TEST_F(CalloutPanelTest, ClicksGoToWhatLiesBeneath)
 
 TEST_F(CalloutPanelTest, ScreenReadersReadTheHint)
 {
-    installControlAccessibility();
     show({37, 20}, QStringLiteral("11.0 s"));
     QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(panel);
     ASSERT_NE(iface, nullptr);

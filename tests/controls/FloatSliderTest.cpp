@@ -1,7 +1,6 @@
 // Float sliders and the grey ramp: snapping and clamping, when they signal, real mouse, keys and wheel,
 // the ramp's greys, and what screen readers read.
 #include "platform/controls/FloatSlider.h"
-#include "platform/controls/Accessibility.h"
 #include "platform/controls/GreyRampSlider.h"
 #include "support/SpyValues.h"
 
@@ -220,7 +219,6 @@ TEST(GreyRamp, ColumnGreysRunFromBlackToWhite)
 
 TEST_F(FloatSliderStep, ScreenReadersReadTheValueInTheSlidersOwnUnits)
 {
-    installControlAccessibility();
     const struct LocaleKept {
         QLocale before;
         ~LocaleKept() { QLocale::setDefault(before); }

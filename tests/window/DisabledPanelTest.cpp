@@ -16,6 +16,9 @@
 #include <QCursor>
 #include <QRadioButton>
 
+#include <map>
+#include <string>
+
 using namespace velmar;
 using velmar::testkit::ReferenceCube;
 
@@ -172,6 +175,38 @@ TEST_F(DisabledPanel, AccessibleWritesReachNoDisabledControl)
     EXPECT_EQ(window.panel().TbSize->value(), 7.0);
     action("CbRotateX", toggle);
     EXPECT_TRUE(window.panel().CbRotateX->isChecked());
+}
+
+// A screen reader keeps a control by its accessible id (its object path): ours, Qt's wrapped for the
+// scaled panel, and the panel's own rectangle keep theirs in the panel a turn disables, after it, and in
+// a widened window.
+TEST_F(DisabledPanel, EachControlKeepsItsAccessibleIdThroughATurnAndAResize)
+{
+    const char* const names[] = {"recCommand",    "BtnRedLeft",  "BtnStart", "CbRotateX", "RbAmbiance", "GbRotation",
+                                 "LbSpeedRotate", "tbSpeedAnim", "ArcDialX", "cbFun",     "LbInfoLink", "CpnlCubeSize"};
+    auto id = [&](const char* name) {
+        return QAccessible::uniqueId(QAccessible::queryAccessibleInterface(control(name)));
+    };
+    std::map<std::string, QAccessible::Id> first;
+    for (const char* name : names) {
+        first[name] = id(name);
+        EXPECT_NE(first[name], 0u) << name;
+    }
+    auto unchanged = [&](const char* when) {
+        for (const char* name : names)
+            EXPECT_EQ(id(name), first[name]) << name << ", " << when;
+        return true;
+    };
+    turnWith('R', {[&] {
+                 EXPECT_FALSE(window.Panel.recCommand->isEnabled());
+                 return unchanged("in the disabled panel");
+             }});
+    ASSERT_TRUE(testkit::pumpUntil([] { return !platform::AnimationDriver::shared().isActive(); }));
+    ASSERT_TRUE(window.Panel.recCommand->isEnabled());
+    unchanged("after the turn");
+    window.resize(2 * window.width(), window.height());
+    ASSERT_TRUE(testkit::pumpUntil([&] { return window.Panel.sclytCommand->isScaled(); }));
+    unchanged("in the widened window");
 }
 
 } // namespace
