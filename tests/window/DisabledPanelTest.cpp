@@ -198,14 +198,14 @@ TEST_F(DisabledPanel, EachControlKeepsItsAccessibleIdThroughATurnAndAResize)
         return true;
     };
     turnWith('R', {[&] {
-                 EXPECT_FALSE(window.Panel.recCommand->isEnabled());
+                 EXPECT_FALSE(window.panel().recCommand->isEnabled());
                  return unchanged("in the disabled panel");
              }});
     ASSERT_TRUE(testkit::pumpUntil([] { return !platform::AnimationDriver::shared().isActive(); }));
-    ASSERT_TRUE(window.Panel.recCommand->isEnabled());
+    ASSERT_TRUE(window.panel().recCommand->isEnabled());
     unchanged("after the turn");
     window.resize(2 * window.width(), window.height());
-    ASSERT_TRUE(testkit::pumpUntil([&] { return window.Panel.sclytCommand->isScaled(); }));
+    ASSERT_TRUE(testkit::pumpUntil([&] { return window.panel().sclytCommand->isScaled(); }));
     unchanged("in the widened window");
 }
 
