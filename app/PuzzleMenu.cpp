@@ -16,6 +16,9 @@ const std::array<PuzzleCommandDecl, kPuzzleCommandCount>& puzzleCommands()
         {C::Redo, "ActRedo", "Redo", "Ctrl+Shift+Z; Ctrl+Y"},
         {C::Scramble, "ActScramble", "Scramble", "Ctrl+N"},
         {C::Solve, "ActSolve", "Solve", "Ctrl+L"},
+        {C::Moves, "ActMoves", "Moves...", "Ctrl+M"},
+        {C::StickerLetters, "ActStickerLetters", "Letters on the stickers", "Ctrl+T", true},
+        {C::CubeInWords, "ActCubeInWords", "The cube in words", "Ctrl+D"},
         {C::Help, "ActHelp", "Help...", "F1"},
     }};
     return table;
@@ -31,6 +34,7 @@ PuzzleMenu::PuzzleMenu(QWidget& window, Run run, CanRun canRun, std::function<QW
         const QList<QKeySequence> keys = QKeySequence::listFromString(QString::fromLatin1(decl.keys));
         QAction* action = m_menu->addAction(QString::fromLatin1(decl.text));
         action->setObjectName(QString::fromLatin1(decl.objectName));
+        action->setCheckable(decl.checkable);
         // Shown beside the entry; inside the open menu they act on it, outside the window's own do.
         action->setShortcuts(keys);
         action->setShortcutContext(Qt::WidgetShortcut);
@@ -38,8 +42,7 @@ PuzzleMenu::PuzzleMenu(QWidget& window, Run run, CanRun canRun, std::function<QW
         connect(action, &QAction::triggered, this, [this, command] { m_run(command); });
         m_actions[std::size_t(command)] = action;
         for (const QKeySequence& key : keys)
-            connect(new QShortcut(key, &window), &QShortcut::activated, this,
-                    [this, command] { m_run(command); });
+            connect(new QShortcut(key, &window), &QShortcut::activated, this, [this, command] { m_run(command); });
     }
     for (const QKeySequence& key : QKeySequence::listFromString(QString::fromLatin1(kMenuKeys)))
         connect(new QShortcut(key, &window), &QShortcut::activated, this, [this, &window] {

@@ -1,4 +1,5 @@
-// The puzzle's commands beyond turning a face: undo, redo, scramble, solve and the help window, each
+// The puzzle's commands beyond turning a face: undo, redo, scramble, solve, the moves window, the letters
+// on the stickers, the cube in words and the help window, each
 // with its Ctrl (or function-key) shortcuts, and the context menu on the 3D view that lists them.
 //
 // The shortcuts work anywhere in the window whatever has the focus; what a command does inside a turn or
@@ -18,14 +19,15 @@ class QWidget;
 
 namespace velmar::app {
 
-enum class PuzzleCommand { Undo, Redo, Scramble, Solve, Help };
-inline constexpr int kPuzzleCommandCount = 5;
+enum class PuzzleCommand { Undo, Redo, Scramble, Solve, Moves, StickerLetters, CubeInWords, Help };
+inline constexpr int kPuzzleCommandCount = 8;
 
 struct PuzzleCommandDecl {
     PuzzleCommand command;
     const char* objectName;
     const char* text;
     const char* keys; // in portable text, alternatives separated by "; "
+    bool checkable = false;
 };
 
 // In menu order.

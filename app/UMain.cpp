@@ -4,6 +4,7 @@
 
 #include "cube/FaceLetters.h"
 #include "cube/LightSettings.h"
+#include "cube/ReadableCube.h"
 #include "engine/AnimationSettings.h"
 #include "engine/Patterns.h"
 #include "input/TypedKeys.h"
@@ -17,6 +18,7 @@
 #include "platform/controls/FloatSlider.h"
 #include "platform/controls/GreyRampSlider.h"
 #include "platform/controls/ProgressBar.h"
+#include "platform/controls/SpokenNotice.h"
 #include "platform/gl/Viewport3D.h"
 
 #include <QAbstractButton>
@@ -49,11 +51,13 @@ TFormMain::TFormMain(QWidget* parent)
       Menu(
           *this, [this](app::PuzzleCommand command) { runCommand(command); },
           [this](app::PuzzleCommand command) { return canRun(command); }, [this] { return Viewport3D2; }),
-      Callout(*this, kSilver)
+      Callout(*this, kSilver),
+      m_notice(new platform::SpokenNotice(this))
 {
     setWindowTitle(QStringLiteral("Velmar's Cube - 3D"));
     setFocusPolicy(Qt::StrongFocus);
     buildViewport();
+    describeCube();
     layOut();
     platform::DisabledDimming::install(Panel.sclytCommand);
     panel::keepPanelTheme(Panel.sclytCommand);
@@ -89,6 +93,7 @@ void TFormMain::nameView()
     Viewport3D2->setObjectName(QStringLiteral("Viewport3D2"));
     Viewport3D2->setAccessibleName(QStringLiteral("Cube"));
     Viewport3D2->setFocusPolicy(Qt::NoFocus);
+    Viewport3D2->setAccessibleDescription(m_cubeInWords);
 }
 
 void TFormMain::showViewUnavailable(const QString& problem)
@@ -127,6 +132,8 @@ void TFormMain::wire()
     connect(&m_puzzle, &engine::Puzzle::solved, this,
             [this](int turns, double seconds) { say(engine::solvedText(turns, seconds)); });
     connect(&m_puzzle, &engine::Puzzle::refused, this, &TFormMain::say);
+    connect(&m_puzzle, &engine::Puzzle::movePlayed, this, &TFormMain::describeCube);
+    connect(&m_puzzle, &engine::Puzzle::cubeJumped, this, &TFormMain::describeCube);
 
     new input::TypedKeys(*this, [this](QKeyEvent& event) {
         const QString text = event.text();
@@ -284,6 +291,9 @@ bool TFormMain::canRun(app::PuzzleCommand command) const
         return m_puzzle.canScramble();
     case C::Solve:
         return m_puzzle.canSolve();
+    case C::Moves:
+    case C::StickerLetters:
+    case C::CubeInWords:
     case C::Help:
         return true;
     }
@@ -305,6 +315,12 @@ void TFormMain::runCommand(app::PuzzleCommand command)
         return m_puzzle.scramble();
     case C::Solve:
         return m_puzzle.solve();
+    case C::Moves:
+        return showMoves();
+    case C::StickerLetters:
+        return showStickerLetters(!m_stickerLetters);
+    case C::CubeInWords:
+        return speakCubeInWords();
     case C::Help:
         return showHelp();
     }
@@ -313,6 +329,34 @@ void TFormMain::runCommand(app::PuzzleCommand command)
 void TFormMain::say(const QString& text)
 {
     Callout.show(text, *Viewport3D2);
+}
+
+void TFormMain::showStickerLetters(bool on)
+{
+    m_stickerLetters = on;
+    cube::showStickerLetters(Cube, on);
+    Menu.action(app::PuzzleCommand::StickerLetters).setChecked(on);
+}
+
+void TFormMain::describeCube()
+{
+    m_cubeInWords = cube::cubeInWords(Cube);
+    Viewport3D2->setAccessibleDescription(m_cubeInWords);
+}
+
+void TFormMain::speakCubeInWords()
+{
+    // The words of the cube as it last rested: asked inside a turn, the layer under its pivot cannot be read.
+    m_notice->say(m_cubeInWords);
+}
+
+void TFormMain::showMoves()
+{
+    if (!m_moves)
+        m_moves = new app::MovesWindow(m_puzzle, this);
+    m_moves->show();
+    m_moves->raise();
+    m_moves->activateWindow();
 }
 
 void TFormMain::showHelp()

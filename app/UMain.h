@@ -8,6 +8,7 @@
 #pragma once
 
 #include "HelpWindow.h"
+#include "MovesWindow.h"
 #include "PuzzleMenu.h"
 #include "RestoreBox.h"
 #include "ViewCallout.h"
@@ -26,8 +27,9 @@
 #include <functional>
 
 namespace velmar::platform {
+class SpokenNotice;
 class Viewport3D;
-}
+} // namespace velmar::platform
 
 class TFormMain : public QWidget, private velmar::panel::PanelHandlers {
     Q_OBJECT
@@ -52,10 +54,12 @@ public:
     velmar::app::PuzzleMenu& menu() { return Menu; }
     velmar::app::ViewCallout& callout() { return Callout; }
     velmar::app::HelpWindow* helpWindow() const { return m_help; }
+    velmar::app::MovesWindow* movesWindow() const { return m_moves; }
     // The 3D view when OpenGL works, otherwise null.
     velmar::platform::Viewport3D* glViewport() const { return m_glView; }
     // The widget in the view's place: the view's, or one that says why there is no view.
     QWidget* viewWidget() const { return Viewport3D2; }
+    bool stickerLettersShown() const { return m_stickerLetters; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -90,6 +94,11 @@ private:
     void showProgress(int value, int maximum);
     void say(const QString& text);
     void showHelp();
+    void showMoves();
+    void showStickerLetters(bool on);
+    void speakCubeInWords();
+    // The view's accessible description: the cube in words, as it is now. Only called at rest.
+    void describeCube();
 
     void buildViewport();
     void nameView();
@@ -107,9 +116,14 @@ private:
     velmar::app::PuzzleMenu Menu;
     velmar::app::ViewCallout Callout;
     QPointer<velmar::app::HelpWindow> m_help;
+    QPointer<velmar::app::MovesWindow> m_moves;
+    velmar::platform::SpokenNotice* m_notice;
 
     // The 3D view: the widget a Viewport3D lives in when OpenGL works, otherwise a widget that says why not.
     QWidget* Viewport3D2 = nullptr;
     velmar::platform::Viewport3D* m_glView = nullptr;
     bool m_centred = false;
+    bool m_stickerLetters = false;
+    // Only read at rest: the view's accessible description, and what the command speaks.
+    QString m_cubeInWords;
 };

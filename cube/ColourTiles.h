@@ -12,4 +12,9 @@ inline constexpr int kTileSize = 100;
 // whose rim is a darker tone of the same colour.
 QImage makeColourTile(const QColor& faceColour);
 
+// The tile with `letter` on it, upright and centred, as ink: the letter's pixels keep the face colour and
+// carry their coverage in the alpha channel (opaque: none; half transparent or less: full), which the
+// renderer draws black or white, whichever stands out more from the face as lit.
+QImage makeLetteredTile(const QImage& tile, char letter);
+
 } // namespace velmar::cube

@@ -1,6 +1,7 @@
 #include "CubeScene.h"
 
 #include "ColourTiles.h"
+#include "FaceLetters.h"
 #include "HiddenSides.h"
 
 namespace velmar::cube {
@@ -76,6 +77,14 @@ platform::Box& declareRoot(platform::Scene& scene)
 }
 
 } // namespace
+
+const QImage& TCubeScene::letteredTile(TStickPosition face)
+{
+    QImage& lettered = m_letteredTiles[std::size_t(face)];
+    if (lettered.isNull())
+        lettered = makeLetteredTile(tile(face), kFaceLetters[std::size_t(face)].clockwise);
+    return lettered;
+}
 
 std::span<const FaceDecl, kStickPositionCount> faceTable()
 {

@@ -67,9 +67,12 @@ public:
     TStickPosition faceOfPivot(const platform::SceneObject* object) const;
 
     const QImage& tile(TStickPosition face) const { return m_tiles[std::size_t(face)]; }
+    // The tile with the face's letter on it, made the first time it is asked for.
+    const QImage& letteredTile(TStickPosition face);
 
 private:
     std::array<QImage, kStickPositionCount> m_tiles;
+    std::array<QImage, kStickPositionCount> m_letteredTiles;
 };
 
 } // namespace velmar::cube

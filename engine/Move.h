@@ -26,10 +26,10 @@ std::optional<Move> moveOfLetter(char letter);
 
 // Who asked for a turn: the history, the solved watch and the moves list tell them apart.
 enum class TurnSource : std::uint8_t {
-    Hand,      // a letter, a colour button, a sticker drag
-    Undo,      // the history taking a turn back
-    Redo,      // the history playing it again
-    Pattern,   // the playbacks, under the progress bar
+    Hand,    // a letter, a colour button, a sticker drag
+    Undo,    // the history taking a turn back
+    Redo,    // the history playing it again
+    Pattern, // the playbacks, under the progress bar
     Scramble,
     Solution,
     Algorithm,

@@ -220,7 +220,9 @@ void Puzzle::scramble()
     if (m_closed || refuseDuringPlayback())
         return;
     requestPlayback({newGroup(TurnSource::Scramble),
-                     QByteArray::fromStdString(solver::randomStateScramble(scrambleSeed())), false, {}});
+                     QByteArray::fromStdString(solver::randomStateScramble(scrambleSeed())),
+                     false,
+                     {}});
 }
 
 void Puzzle::playPattern(int index)
@@ -228,15 +230,23 @@ void Puzzle::playPattern(int index)
     if (index < 0 || index >= kPatternCount)
         return;
     requestPlayback({newGroup(TurnSource::Pattern, QString::fromUtf8(FUN_LABELS[std::size_t(index)])),
-                     QByteArray(FUN_VALUES[std::size_t(index)]), true, {}});
+                     QByteArray(FUN_VALUES[std::size_t(index)]),
+                     true,
+                     {}});
 }
 
-void Puzzle::requestPlayback(Playback playback)
+bool Puzzle::playAlgorithm(const QByteArray& letters)
+{
+    return requestPlayback({newGroup(TurnSource::Algorithm), letters, false, {}});
+}
+
+bool Puzzle::requestPlayback(Playback playback)
 {
     if (m_closed || refuseDuringPlayback())
-        return;
+        return false;
     m_waiting = std::move(playback);
     postPlaybackStart();
+    return true;
 }
 
 void Puzzle::postPlaybackStart()
@@ -335,6 +345,11 @@ void Puzzle::startSearch()
     m_searchedCube = cube::takeSnapshot(m_cube);
     m_solver.start(cube::readFacelets(m_cube));
     publish();
+}
+
+std::optional<double> Puzzle::solveClock() const
+{
+    return m_watch.clockSeconds(platform::AnimationDriver::shared().now());
 }
 
 bool Puzzle::canUndo() const

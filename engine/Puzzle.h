@@ -51,6 +51,8 @@ public:
     void scramble();
     void solve();
     void playPattern(int index);
+    // Plays move letters as a playback of their own (a typed or pasted algorithm); false when refused.
+    bool playAlgorithm(const QByteArray& letters);
     // Puts the cube back to solved at once (a step the history can take back); false when refused.
     bool resetToStart();
     // The speed setting; a scramble plays at its own and gives this back after.
@@ -82,6 +84,9 @@ public:
     bool canSolve() const;
 
     const TurnHistory& history() const { return m_history; }
+    // The solve's clock, read now (see SolvedWatch).
+    std::optional<double> solveClock() const;
+    bool isSolveClockRunning() const { return m_watch.isClockRunning(); }
 
     // Where a scramble's randomness comes from; tests set a fixed seed.
     std::function<std::uint64_t()> scrambleSeed;
@@ -126,7 +131,7 @@ private:
     void jumpToStart(const GroupRef& group);
     GroupRef handGroup();
 
-    void requestPlayback(Playback playback);
+    bool requestPlayback(Playback playback);
     bool refuseDuringPlayback();
     void startWaitingWork();
     void postPlaybackStart();

@@ -32,14 +32,22 @@ public:
     // A turn landed at `now` (seconds on the animation clock); the solve it completes, if it does.
     std::optional<Solve> landed(TurnSource source, double now);
 
+    // The solve's clock: from the first counted turn, stopped at the solve; none before the first turn
+    // or once disarmed without a solve.
+    std::optional<double> clockSeconds(double now) const;
+    bool isClockRunning() const { return m_armed && m_turns > 0; }
+
 private:
     const cube::TCubeScene& m_cube;
     bool m_armed = false;
     int m_turns = 0;
     double m_start = 0;
+    std::optional<double> m_solvedIn;
 };
 
-// "Solved: 87 turns, 3:12"; an hour or more reads "1:02:03".
+// "3:12"; an hour or more reads "1:02:03".
+QString clockText(double seconds);
+// "Solved: 87 turns, 3:12".
 QString solvedText(int turns, double seconds);
 
 } // namespace velmar::engine

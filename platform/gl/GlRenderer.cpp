@@ -18,8 +18,8 @@ namespace velmar::platform {
 namespace {
 
 // Per vertex: world position, normal, texture u, v and layer, then the material's base, diffuse and
-// specular colours as the light meets them.
-constexpr int kVertexFloats = 18;
+// specular colours as the light meets them, then the middle of its quad (where ink takes its colour).
+constexpr int kVertexFloats = 21;
 constexpr int kCornerFloats = 8; // position, normal, uv of a corner of the unit cube
 
 // Unit cube centred on the origin: position, normal, uv for each of 4 corners of 6 sides, the sides in
@@ -92,7 +92,7 @@ bool GlRenderer::initialize(const Scene& scene)
     m_gl->glGenBuffers(1, &m_objects.ibo);
     m_gl->glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, m_objects.ibo);
     const int stride = kVertexFloats * sizeof(float);
-    const int sizes[] = {3, 3, 3, 3, 3, 3}; // position, normal, uv+layer, base, diffuse, specular
+    const int sizes[] = {3, 3, 3, 3, 3, 3, 3}; // position, normal, uv+layer, base, diffuse, specular, middle
     int offset = 0;
     for (unsigned i = 0; i < std::size(sizes); ++i) {
         m_gl->glEnableVertexAttribArray(i);
@@ -105,7 +105,8 @@ bool GlRenderer::initialize(const Scene& scene)
         quads += object->kind() == ObjectKind::Box ? 6 : object->kind() == ObjectKind::Plane ? 1 : 0;
     reserveQuads(quads);
     m_gl->glBindVertexArray(0);
-    buildTextures(scene);
+    collectImages(scene);
+    buildTextures();
 
     m_drawables.reserve(scene.components().size());
     m_vertices.reserve(std::size_t(quads) * 4 * kVertexFloats);
@@ -113,11 +114,10 @@ bool GlRenderer::initialize(const Scene& scene)
     return true;
 }
 
-// One array texture for the whole scene, so that a frame binds nothing between its objects. Its layers
-// take the size of the largest image; the cube's tiles all have one size.
-void GlRenderer::buildTextures(const Scene& scene)
+bool GlRenderer::collectImages(const Scene& scene)
 {
-    QSize size(1, 1);
+    m_objects.imageChanges = scene.imageChanges();
+    bool added = false;
     for (const SceneObject* object : scene.components()) {
         if (object->kind() != ObjectKind::Box && object->kind() != ObjectKind::Plane)
             continue;
@@ -125,8 +125,19 @@ void GlRenderer::buildTextures(const Scene& scene)
         if (!image || std::find(m_objects.layers.begin(), m_objects.layers.end(), image) != m_objects.layers.end())
             continue;
         m_objects.layers.push_back(image);
-        size = size.expandedTo(image->size());
+        added = true;
     }
+    return added;
+}
+
+// One array texture for every image the scene has shown, so that a frame binds nothing between its
+// objects. Its layers take the size of the largest image; the cube's tiles all have one size. Images
+// are added, never dropped: a scene that shows an image once may show it again.
+void GlRenderer::buildTextures()
+{
+    QSize size(1, 1);
+    for (const QImage* image : m_objects.layers)
+        size = size.expandedTo(image->size());
     const auto rgbaAt = [](const QImage& image, QSize at) {
         return (image.size() == at ? image : image.scaled(at, Qt::IgnoreAspectRatio, Qt::SmoothTransformation))
             .convertToFormat(QImage::Format_RGBA8888);
@@ -137,7 +148,8 @@ void GlRenderer::buildTextures(const Scene& scene)
     images.emplace_back(size, QImage::Format_RGBA8888).fill(Qt::white);
     for (const QImage* image : m_objects.layers)
         images.push_back(rgbaAt(*image, size));
-    m_gl->glGenTextures(1, &m_objects.textures);
+    if (!m_objects.textures)
+        m_gl->glGenTextures(1, &m_objects.textures);
     m_gl->glBindTexture(GL_TEXTURE_2D_ARRAY, m_objects.textures);
     // The smaller levels are made here, each by halving the one before, rather than by glGenerateMipmap:
     // for that one blit llvmpipe would compile three shaders of its own before the first frame.
@@ -258,7 +270,7 @@ const GlRenderer::Program* GlRenderer::applyLight(const Scene& scene, const QVec
     if (m_light.on && !useSpotShape(shapeOf(light)))
         return nullptr;
     if (!m_light.on) {
-        if (!m_objects.flat.id && !buildProgram(m_objects.flat, kFlatVertexShader, kFlatFragmentShader)) {
+        if (!m_objects.flat.id && !buildProgram(m_objects.flat, kFlatVertexShader, flatFragmentShader().constData())) {
             qWarning("%s", qPrintable(m_error));
             return nullptr;
         }
@@ -298,6 +310,9 @@ void GlRenderer::render(const Scene& scene, const Camera& camera, QSize devicePi
     m_gl->glEnable(GL_CULL_FACE);
     m_gl->glCullFace(GL_BACK);
     m_gl->glFrontFace(GL_CW);
+    // A picture shown for the first time (the stickers' letters) joins the texture once, not per frame.
+    if (scene.imageChanges() != m_objects.imageChanges && collectImages(scene))
+        buildTextures();
     const QVector3D eye = camera.absolutePosition();
     const Program* lit = applyLight(scene, eye);
     if (!lit)
@@ -373,14 +388,17 @@ void GlRenderer::appendQuads(const Drawable& drawable)
     for (int side = 0; side < 6; ++side) {
         if (hidden & (1u << side))
             continue;
+        const float* n0 = &kUnitCube[std::size_t(side * 4 * kCornerFloats + 3)];
+        const QVector3D middle = model.map(isBox ? QVector3D(n0[0], n0[1], n0[2]) * 0.5f : QVector3D());
         for (int corner = 0; corner < 4; ++corner) {
             const float* c = &kUnitCube[std::size_t((side * 4 + corner) * kCornerFloats)];
             const QVector3D p = model.map(QVector3D(c[0], c[1], isBox ? c[2] : 0.0f));
             const float* nm = normalMat.constData(); // column-major
             const QVector3D n(nm[0] * c[3] + nm[3] * c[4] + nm[6] * c[5], nm[1] * c[3] + nm[4] * c[4] + nm[7] * c[5],
                               nm[2] * c[3] + nm[5] * c[4] + nm[8] * c[5]);
-            for (float f : {p.x(), p.y(), p.z(), n.x(), n.y(), n.z(), c[6], c[7], layer, base.x(), base.y(), base.z(),
-                            diffuse.x(), diffuse.y(), diffuse.z(), specular.x(), specular.y(), specular.z()})
+            for (float f : {p.x(),       p.y(),        p.z(),        n.x(),        n.y(),      n.z(),       c[6],
+                            c[7],        layer,        base.x(),     base.y(),     base.z(),   diffuse.x(), diffuse.y(),
+                            diffuse.z(), specular.x(), specular.y(), specular.z(), middle.x(), middle.y(),  middle.z()})
                 m_vertices.push_back(f);
         }
     }

@@ -10,6 +10,7 @@
 #include <QString>
 
 #include <array>
+#include <cstdint>
 #include <vector>
 
 class QOpenGLFunctions_3_3_Core;
@@ -51,6 +52,7 @@ private:
         int quadCapacity = 0;              // quads the index buffer covers
         unsigned textures = 0;             // a 2D array: layer 0 is white, for materials without an image
         std::vector<const QImage*> layers; // the image of each layer from 1 on
+        std::uint64_t imageChanges = 0;    // the scene's count when the layers were last checked
     };
 
     // One box or plane to draw this frame, with its world transform and its distance from the eye.
@@ -62,7 +64,9 @@ private:
 
     bool buildProgram(Program& program, const char* vertexSource, const char* fragmentSource);
     bool useSpotShape(const SpotShape& shape);
-    void buildTextures(const Scene& scene);
+    // Adds the images of the scene the texture lacks; true when there were any.
+    bool collectImages(const Scene& scene);
+    void buildTextures();
     void reserveQuads(int quads);
     float layerOf(const QImage* image) const;
     void collect(const SceneObject& object, const QMatrix4x4& parentWorld, const QVector3D& eye);

@@ -20,6 +20,6 @@ QByteArray spotFragmentShader(const SpotShape& shape);
 
 // Light off: texel * base, where base is the material's own clamped emission.
 extern const char* const kFlatVertexShader;
-extern const char* const kFlatFragmentShader;
+QByteArray flatFragmentShader();
 
 } // namespace velmar::platform

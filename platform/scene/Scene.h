@@ -6,6 +6,7 @@
 
 #include <QObject>
 
+#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -52,6 +53,11 @@ public:
 
     void notifyChanged() { emit changed(); }
 
+    // Counts the changes of what image some object shows, so that a renderer holding the images in a
+    // texture of its own knows when to look for one it does not have.
+    void noteImageChange() { ++m_imageChanges; }
+    std::uint64_t imageChanges() const { return m_imageChanges; }
+
 signals:
     // Something visible changed; the view repaints on the next frame.
     void changed();
@@ -63,6 +69,7 @@ private:
     std::vector<SceneObject*> m_components;
     std::vector<std::unique_ptr<FloatAnimation>> m_animations;
     std::vector<FloatAnimation*> m_animationList;
+    std::uint64_t m_imageChanges = 0;
 };
 
 } // namespace velmar::platform

@@ -116,6 +116,8 @@ void MeshObject::setMaterial(const Material& material)
 {
     if (material == m_material)
         return;
+    if (material.texture != m_material.texture)
+        scene().noteImageChange();
     m_material = material;
     changed();
 }

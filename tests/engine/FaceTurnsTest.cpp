@@ -1,7 +1,7 @@
 // Animated face turns, and the turns asked for during a turn, checked against the independent
 // reference model.
-#include "engine/Puzzle.h"
 #include "cube/StartPosition.h"
+#include "engine/Puzzle.h"
 
 #include "support/ManualClock.h"
 #include "support/ReferenceCube.h"

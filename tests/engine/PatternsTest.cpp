@@ -24,9 +24,11 @@ protected:
     void SetUp() override
     {
         puzzle.setTurnSeconds(0.1f);
-        QObject::connect(&puzzle, &engine::Puzzle::progressChanged, &scene,
-                         [this](int value, int maximum) { progress.push_back({value, maximum}); });
-        QObject::connect(&puzzle, &engine::Puzzle::busyChanged, &scene, [this](bool busy) { busyChanges.push_back(busy); });
+        QObject::connect(&puzzle, &engine::Puzzle::progressChanged, &scene, [this](int value, int maximum) {
+            progress.push_back({value, maximum});
+        });
+        QObject::connect(&puzzle, &engine::Puzzle::busyChanged, &scene,
+                         [this](bool busy) { busyChanges.push_back(busy); });
     }
     bool settled()
     {

@@ -201,12 +201,12 @@ Soak::Soak(TFormMain& window) : m_window(window)
 {
     engine::Puzzle& puzzle = m_window.puzzle();
     m_played = QObject::connect(&puzzle, &engine::Puzzle::movePlayed, &m_window,
-                     [this](const engine::Move& move, engine::TurnSource source) {
-                         m_model.play(std::string(1, move.letter));
-                         ++m_moves;
-                         if (source != engine::TurnSource::Undo && source != engine::TurnSource::Redo)
-                             m_resetsUndone.clear();
-                     });
+                                [this](const engine::Move& move, engine::TurnSource source) {
+                                    m_model.play(std::string(1, move.letter));
+                                    ++m_moves;
+                                    if (source != engine::TurnSource::Undo && source != engine::TurnSource::Redo)
+                                        m_resetsUndone.clear();
+                                });
     m_jumped = QObject::connect(&puzzle, &engine::Puzzle::cubeJumped, &m_window, [this](engine::TurnSource source) {
         if (source == engine::TurnSource::Undo && !m_beforeResets.empty()) {
             m_resetsUndone.push_back(m_model.colours());
@@ -529,12 +529,14 @@ std::string Soak::checkInvariants()
     for (int i = 0; i < 3; ++i)
         if (boxes[i]->isChecked() != m_window.view().autoRotation(axes[i]).running())
             return "an auto-rotation does not follow its box";
-    for (const platform::ArcDial* dial : {m_window.panel().ArcDialX, m_window.panel().ArcDialY, m_window.panel().ArcDialZ})
+    for (const platform::ArcDial* dial :
+         {m_window.panel().ArcDialX, m_window.panel().ArcDialY, m_window.panel().ArcDialZ})
         if (!std::isfinite(dial->value()))
             return "a dial holds a value that is not finite";
     if (m_window.puzzle().pendingCount() != 0)
         return "moves are left queued";
-    if (std::abs(m_window.cube().turns[0]->duration() - engine::turnSeconds(m_window.panel().tbSpeedAnim->value())) > 1e-6f)
+    if (std::abs(m_window.cube().turns[0]->duration() - engine::turnSeconds(m_window.panel().tbSpeedAnim->value())) >
+        1e-6f)
         return "the turns do not run at the speed the slider sets";
     if (m_window.callout().isShown())
         return "a callout is left over the view";

@@ -288,9 +288,9 @@ int closeRun(long seed)
     const int how = int(random() % 3);
     long done = 0;
     auto closeNow = [&] {
-        std::printf("closing %s\n", window.puzzle().isPlayingBack()             ? "in a pattern"
-                                    : window.puzzle().isTurning() ? "in a turn"
-                                                               : "between actions");
+        std::printf("closing %s\n", window.puzzle().isPlayingBack() ? "in a pattern"
+                                    : window.puzzle().isTurning()   ? "in a turn"
+                                                                    : "between actions");
         std::fflush(stdout);
         window.close();
     };
@@ -308,9 +308,9 @@ int closeRun(long seed)
             const int stepsIntoPattern = 1 + int(random() % 8);
             *during = QObject::connect(&platform::AnimationDriver::shared(), &platform::AnimationDriver::stepped,
                                        &window, [&, during, inKey, patternSteps, stepsIntoPattern] {
-                                           const bool now = how == 1
-                                                                ? *inKey
-                                                                : window.puzzle().isPlayingBack() && ++*patternSteps >= stepsIntoPattern;
+                                           const bool now = how == 1 ? *inKey
+                                                                     : window.puzzle().isPlayingBack() &&
+                                                                           ++*patternSteps >= stepsIntoPattern;
                                            if (!now)
                                                return;
                                            QObject::disconnect(*during);

@@ -87,13 +87,13 @@ TEST_F(Keyboard, ABurstTypedDuringATurnEndsInTheModelsState)
 TEST_F(Keyboard, KeysAreIgnoredWhileAPatternPlays)
 {
     bool typed = false;
-    auto typist = QObject::connect(&platform::AnimationDriver::shared(), &platform::AnimationDriver::stepped, &window,
-                                   [&] {
-                                       if (!typed && window.puzzle().isPlayingBack()) {
-                                           typed = true;
-                                           QTest::keyClick(&window, 'R');
-                                       }
-                                   });
+    auto typist =
+        QObject::connect(&platform::AnimationDriver::shared(), &platform::AnimationDriver::stepped, &window, [&] {
+            if (!typed && window.puzzle().isPlayingBack()) {
+                typed = true;
+                QTest::keyClick(&window, 'R');
+            }
+        });
     window.puzzle().playPattern(0);
     ASSERT_TRUE(testkit::pumpUntil([&] { return !window.puzzle().hasWaitingPlayback() && !window.puzzle().isBusy(); }));
     QObject::disconnect(typist);
@@ -101,6 +101,7 @@ TEST_F(Keyboard, KeysAreIgnoredWhileAPatternPlays)
     ReferenceCube model;
     model.play(engine::FUN_VALUES[0]);
     EXPECT_EQ(testkit::compareWithModel(window.cube(), model), "");
+    EXPECT_EQ(window.puzzle().history().size(), 12u) << "the pattern's turns alone";
 }
 
 TEST_F(Keyboard, IdleWindowNeitherAnimatesNorRepaints)

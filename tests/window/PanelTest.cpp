@@ -616,7 +616,8 @@ TEST_F(ScaledPanel, AClickWhereAControlIsDrawnReachesIt)
     EXPECT_FALSE(window.panel().CbRotateY->isChecked());
     // Where the green button lies in design units, the scaled panel shows the empty rotation box.
     QTest::mouseClick(handle, Qt::LeftButton, {},
-                      window.panel().sclytCommand->geometry().topLeft() + control("BtnGreenRight")->geometry().center());
+                      window.panel().sclytCommand->geometry().topLeft() +
+                          control("BtnGreenRight")->geometry().center());
     QTest::mouseClick(handle, Qt::LeftButton, {}, drawnCentre("BtnGreenRight"));
     ReferenceCube model;
     model.play("G");

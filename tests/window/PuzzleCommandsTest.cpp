@@ -56,8 +56,8 @@ protected:
     bool settled()
     {
         const auto still = [&] {
-            return !window.puzzle().hasWaitingPlayback() && !window.puzzle().isPlayingBack() && !window.puzzle().isTurning() &&
-                   !window.puzzle().isSearching();
+            return !window.puzzle().hasWaitingPlayback() && !window.puzzle().isPlayingBack() &&
+                   !window.puzzle().isTurning() && !window.puzzle().isSearching();
         };
         return testkit::pumpUntil(
             still, [&] { return window.puzzle().isSearching(); }, 20000);
@@ -185,7 +185,9 @@ TEST_F(PuzzleCommands, TheKeyboardOpensTheMenuWithItsNamedEntries)
     QStringList entries;
     for (QAction* action : window.menu().menu().actions())
         entries << action->text() + " " + action->shortcut().toString();
-    EXPECT_EQ(entries.join(" | "), "Undo Ctrl+Z | Redo Ctrl+Shift+Z | Scramble Ctrl+N | Solve Ctrl+L | Help... F1");
+    EXPECT_EQ(entries.join(" | "),
+              "Undo Ctrl+Z | Redo Ctrl+Shift+Z | Scramble Ctrl+N | Solve Ctrl+L | Moves... Ctrl+M | "
+              "Letters on the stickers Ctrl+T | The cube in words Ctrl+D | Help... F1");
     window.menu().popupOver(*window.viewWidget());
     EXPECT_FALSE(window.menu().action(PuzzleCommand::Undo).isEnabled()) << "nothing to undo yet";
     EXPECT_FALSE(window.menu().action(PuzzleCommand::Solve).isEnabled()) << "nothing to solve";

@@ -150,7 +150,8 @@ protected:
     bool playedOut()
     {
         return testkit::pumpUntil([&] {
-            return !window.puzzle().hasWaitingPlayback() && !window.puzzle().isPlayingBack() && !window.puzzle().isTurning();
+            return !window.puzzle().hasWaitingPlayback() && !window.puzzle().isPlayingBack() &&
+                   !window.puzzle().isTurning();
         });
     }
 };

@@ -301,7 +301,8 @@ TEST_F(StickerDrag, ReleasesDisarm)
 
     // The centre piece has no handler: a release there leaves the drag armed.
     press(pixelOn(stick));
-    const QPointF centre = pixelOf(window.cube().pivots[size_t(P::PoFront)]->absolutePosition() + QVector3D(0, 0, -1.5f));
+    const QPointF centre =
+        pixelOf(window.cube().pivots[size_t(P::PoFront)]->absolutePosition() + QVector3D(0, 0, -1.5f));
     moveTo(centre);
     release(centre);
     EXPECT_TRUE(window.press().MvtOn()) << "release over a centre piece";
@@ -311,14 +312,14 @@ TEST_F(StickerDrag, ReleasesDisarm)
 TEST_F(StickerDrag, PressesAreIgnoredWhileAPatternPlays)
 {
     bool pressed = false, armed = true;
-    auto presser = QObject::connect(&platform::AnimationDriver::shared(), &platform::AnimationDriver::stepped, &window,
-                                    [&] {
-                                        if (!pressed && window.puzzle().isPlayingBack()) {
-                                            pressed = true;
-                                            press(pixelOn(stickerAt({-3, -3, -3}, P::PoFront)));
-                                            armed = window.press().MvtOn();
-                                        }
-                                    });
+    auto presser =
+        QObject::connect(&platform::AnimationDriver::shared(), &platform::AnimationDriver::stepped, &window, [&] {
+            if (!pressed && window.puzzle().isPlayingBack()) {
+                pressed = true;
+                press(pixelOn(stickerAt({-3, -3, -3}, P::PoFront)));
+                armed = window.press().MvtOn();
+            }
+        });
     window.puzzle().playPattern(0); // its first turn, of the back, leaves the pressed corner where it is
     ASSERT_TRUE(testkit::pumpUntil([&] { return !window.puzzle().hasWaitingPlayback() && !window.puzzle().isBusy(); }));
     QObject::disconnect(presser);
