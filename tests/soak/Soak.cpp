@@ -1,6 +1,7 @@
 #include "Soak.h"
 
 #include "app/Misc.h"
+#include "app/MovesWindow.h"
 #include "cube/StartPosition.h"
 #include "engine/AnimationSettings.h"
 #include "panel/CommandRect.h"
@@ -20,7 +21,9 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTest>
 #include <QWheelEvent>
@@ -35,10 +38,11 @@ namespace velmar::soak {
 namespace {
 
 constexpr const char* kActNames[kActCount] = {
-    "Type",           "KeyBurst",     "ControlKey", "ViewPress",  "ViewMove", "ViewRelease",   "DragSticker",
-    "DragBackground", "ColourButton", "DialClick",  "DialDrag",   "CheckBox", "SliderClick",   "SliderDrag",
-    "SliderKey",      "ListPick",     "ListKey",    "ListWheel",  "Radio",    "StartPosition", "Link",
-    "Resize",         "Focus",        "PuzzleKey",  "PuzzleMenu", "InTurn",   "InPattern",     "Wait",
+    "Type",        "KeyBurst",       "ControlKey",   "ViewPress", "ViewMove", "ViewRelease",
+    "DragSticker", "DragBackground", "ColourButton", "DialClick", "DialDrag", "CheckBox",
+    "SliderClick", "SliderDrag",     "SliderKey",    "ListPick",  "ListKey",  "ListWheel",
+    "Radio",       "StartPosition",  "Link",         "Resize",    "Focus",    "PuzzleKey",
+    "PuzzleMenu",  "Algorithm",      "InTurn",       "InPattern", "Wait",
 };
 
 // How often each act comes, out of the sum.
@@ -46,7 +50,7 @@ constexpr int kWeights[kActCount] = {
     14, 2, 6, 5, 5, 4, 8, 5, // keys and the view
     6,  2, 2, 3, 2, 2, 2, 3, // panel
     2,  1, 2, 2, 1, 2, 2,    // panel, window
-    5,  3,                   // the puzzle's commands
+    5,  3, 2,                // the puzzle's commands
     8,  2, 7,                // from inside a turn or a pattern, waiting
 };
 
@@ -68,7 +72,20 @@ const std::pair<int, Qt::KeyboardModifiers> kPuzzleKeys[] = {
     {Qt::Key_Z, Qt::ControlModifier}, {Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier},
     {Qt::Key_Y, Qt::ControlModifier}, {Qt::Key_N, Qt::ControlModifier},
     {Qt::Key_L, Qt::ControlModifier}, {Qt::Key_F1, Qt::NoModifier},
-    {Qt::Key_F10, Qt::ShiftModifier}, {Qt::Key_Menu, Qt::NoModifier}};
+    {Qt::Key_F10, Qt::ShiftModifier}, {Qt::Key_Menu, Qt::NoModifier},
+    {Qt::Key_M, Qt::ControlModifier}, {Qt::Key_T, Qt::ControlModifier},
+    {Qt::Key_D, Qt::ControlModifier}};
+// Standard notation, the colour letters, and text that plays nothing (the notation box picks which).
+const char* const kAlgorithms[] = {"R U R' U'",
+                                   "(F R U R\u2019 U\u2019 F\u2019)2",
+                                   "x y",
+                                   "M2 U M2 U2",
+                                   "L2 D // comment\nB' F2",
+                                   "RgWbyO",
+                                   "(R)1001",
+                                   "Rw U",
+                                   "q",
+                                   ""};
 const Qt::MouseButton kButtons[] = {Qt::LeftButton, Qt::LeftButton, Qt::RightButton, Qt::MiddleButton};
 
 template <typename T, std::size_t N>
@@ -451,6 +468,18 @@ void Soak::apply(const Action& action)
             QTest::mouseClick(&menu, Qt::LeftButton, {}, menu.actionGeometry(entries[c % entries.size()]).center());
         return;
     }
+    case Act::Algorithm: {
+        if (!m_window.movesWindow() || !m_window.movesWindow()->isVisible())
+            m_window.menu().action(app::PuzzleCommand::Moves).trigger();
+        app::MovesWindow& moves = *m_window.movesWindow();
+        moves.notation().setCurrentIndex(b % 2);
+        moves.field().setPlainText(QString::fromUtf8(pick(kAlgorithms, a)));
+        if (c % 2)
+            QTest::keyClick(&moves.field(), Qt::Key_Return);
+        else
+            moves.play();
+        return;
+    }
     case Act::InTurn:
     case Act::InPattern: {
         std::mt19937 nestedRandom{unsigned(c)};
@@ -493,6 +522,8 @@ std::string Soak::settleAndCheck()
     m_window.menu().menu().hide();
     if (QWidget* help = m_window.helpWindow())
         help->close();
+    if (QWidget* moves = m_window.movesWindow())
+        moves->close();
     platform::AnimationDriver& driver = platform::AnimationDriver::shared();
     auto spinning = [&] {
         int running = 0;

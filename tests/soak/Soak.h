@@ -42,6 +42,7 @@ enum class Act : std::uint8_t {
     Focus,
     PuzzleKey,  // Ctrl+Z, Ctrl+Shift+Z, Ctrl+Y, Ctrl+N, Ctrl+L, F1, Shift+F10, the Menu key
     PuzzleMenu, // a right click on the view, still or moving, then an entry of the menu or none
+    Algorithm,  // text played from the moves window's field: moves in either notation, or not
     InTurn,     // a turn, and another action from inside it, a few animation steps in
     InPattern,  // a pattern, and another action from inside one of its turns
     Wait,
