@@ -167,6 +167,15 @@ for press in range(1, 6):
     wait_for(enabled, "the panel enabled after press %d" % press)
     keeps_its_path(red, "after press %d" % press)
 
+# The view tells the cube in words: after the checkerboard and the turns, six faces of nine colours.
+view = wait_for(lambda: next((n for n in everything(application()) if n.name == "Cube"), None), "the view")
+words = view.description
+said = words.rstrip(".").split(". ")
+check([face.split(":")[0] for face in said] == ["Front", "Right", "Back", "Left", "Top", "Bottom"],
+      "the view's description names the six faces: %r" % words)
+colours = [c.strip() for face in said for row in face.split(":")[-1].split(";") for c in row.split(",")]
+check(len(colours) == 54 and set(colours) <= set(faces.values()), "the view's description: 54 colours: %r" % words)
+
 drawn_width = red.queryComponent().getExtents(pyatspi.DESKTOP_COORDS).width
 geometry = dict(line.split("=") for line in subprocess.run(
     ["xdotool", "getwindowgeometry", "--shell", window], capture_output=True, text=True, check=True).stdout.split())
