@@ -41,7 +41,7 @@ soak: build-asan
 # Resident memory is measured without the sanitizers: theirs grows with the run whatever the program holds.
 # All 10^5 actions play in one window, as a user's do, read every 2500 actions at the window's first size:
 # each fresh window would leave Qt's pixmap cache some 42 KiB of picture names it never gives back, and the
-# heap pages they hold (see the README).
+# heap pages they hold (see docs/performance.md).
 soak-memory: build
 	@dbus-run-session -- xvfb-run -a -s "-screen 0 1280x1024x24" ./build/dev/tests/velmar_soak --actions 100000 --closes 0 --per-window 100000 --report-every 2500 --seed $${SEED:-1}
 
