@@ -6,6 +6,7 @@
 # usage: bench/measure.sh [RUNS]        (default 5; needs xvfb, xdotool, libx11-dev and a C compiler)
 #        FLOOR_ARGS=--native bench/measure.sh   measures against a floor drawn in a native OpenGL window,
 #        as the program's view is, instead of a QOpenGLWidget composited into its window.
+#        LETTERS=1 bench/measure.sh   measures the program with the letters on its stickers (Ctrl+T first).
 #        COLD=1 bench/measure.sh   gives every run an empty cache folder, as on a first launch: the
 #        driver then compiles the shaders anew instead of taking them from its shader cache. By default
 #        each program keeps one cache folder over its runs (the warm-up fills it), as every later
@@ -75,6 +76,11 @@ run_velmar() {
   read -r pid log wid map first < <(launch "Velmar's Cube" "$velmar")
   sleep 3
   rss=$(rss_mib "$pid")
+  if [ -n "${LETTERS:-}" ]; then
+    wid=$(xdotool search --onlyvisible --name "^Velmar's Cube" | tail -n 1)
+    xdotool windowfocus "$wid"
+    xdotool key ctrl+t
+  fi
   sleep 1 # the start-up hints have faded by now
   idle=$(profile "$pid" "$log" 5)
   # Key to first changed frame, and how long the turn's frames last beyond its duration (0.5 s turns).

@@ -3,6 +3,8 @@
 // in the light theme's black, and is not cut short at its right edge.
 #include "WindowFixture.h"
 
+#include "support/Contrast.h"
+
 #include <QAbstractButton>
 #include <QGroupBox>
 #include <QLabel>
@@ -10,23 +12,10 @@
 #include <cmath>
 
 using namespace velmar;
+using testkit::contrast;
+using testkit::luminance;
 
 namespace {
-
-double luminance(QRgb c)
-{
-    auto channel = [](int v) {
-        const double s = v / 255.0;
-        return s <= 0.04045 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * channel(qRed(c)) + 0.7152 * channel(qGreen(c)) + 0.0722 * channel(qBlue(c));
-}
-
-double contrast(QRgb a, QRgb b)
-{
-    const double la = luminance(a), lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
 
 class PanelTheme : public testkit::ShownWindow {
 protected:

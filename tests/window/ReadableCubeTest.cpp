@@ -2,6 +2,8 @@
 // turn with them and leave no trace when off; and the cube in words, against the reference cube.
 #include "WindowFixture.h"
 
+#include "support/Contrast.h"
+
 #include "platform/controls/FloatSlider.h"
 #include "platform/controls/WrappingButton.h"
 
@@ -15,26 +17,12 @@
 using namespace velmar;
 using app::PuzzleCommand;
 using testkit::Colour;
+using testkit::contrast;
 using testkit::IVec;
+using testkit::luminance;
 using testkit::ReferenceCube;
 
 namespace {
-
-// Relative luminance and contrast ratio as the web's accessibility guidelines define them.
-double luminance(QRgb c)
-{
-    const auto linear = [](int v) {
-        const double s = v / 255.0;
-        return s <= 0.04045 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * linear(qRed(c)) + 0.7152 * linear(qGreen(c)) + 0.0722 * linear(qBlue(c));
-}
-
-double contrast(QRgb a, QRgb b)
-{
-    const double la = luminance(a), lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
 
 class ReadableCube : public testkit::ShownWindow {
 protected:
