@@ -11,12 +11,15 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShortcut>
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QVBoxLayout>
+
+#include <functional>
 
 namespace velmar::app {
 namespace {
@@ -38,6 +41,33 @@ QString lineHtml(const engine::HistoryLine& line, bool markLast)
         .arg(escaped(engine::lineLabel(line)), moves.isEmpty() ? QStringLiteral("–") : moves.join(u' '));
 }
 
+// The algorithm's text: Enter plays it, Shift+Enter starts a new line.
+class AlgorithmField : public QPlainTextEdit {
+public:
+    AlgorithmField(std::function<void()> play, QWidget* parent) : QPlainTextEdit(parent), m_play(std::move(play)) {}
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+            !(event->modifiers() & Qt::ShiftModifier)) {
+            m_play();
+            return;
+        }
+        QPlainTextEdit::keyPressEvent(event);
+    }
+    void insertFromMimeData(const QMimeData* source) override
+    {
+        // Qt 6.4 crashes pasting a clipboard that offers no format at all (its owner went away without a
+        // clipboard manager to keep it): there is nothing to paste then anyway. (2026-12)
+        if (source && !source->formats().isEmpty())
+            QPlainTextEdit::insertFromMimeData(source);
+    }
+
+private:
+    std::function<void()> m_play;
+};
+
 } // namespace
 
 MovesWindow::MovesWindow(engine::Puzzle& puzzle, QWidget* parent)
@@ -47,7 +77,7 @@ MovesWindow::MovesWindow(engine::Puzzle& puzzle, QWidget* parent)
       m_counts(new QLabel(this)),
       m_copy(new QPushButton(QStringLiteral("&Copy"), this)),
       m_notation(new QComboBox(this)),
-      m_field(new QPlainTextEdit(this)),
+      m_field(new AlgorithmField([this] { play(); }, this)),
       m_play(new QPushButton(QStringLiteral("&Play"), this)),
       m_message(new QLabel(this)),
       m_clockTick(QStringLiteral("FaMovesClock"), [this](float) { writeCounts(); })
@@ -76,8 +106,10 @@ MovesWindow::MovesWindow(engine::Puzzle& puzzle, QWidget* parent)
     m_field->setTabChangesFocus(true);
     m_field->setPlaceholderText(QStringLiteral("(R U R' U')6"));
     m_field->setFixedHeight(m_field->fontMetrics().lineSpacing() * 3 + 12);
-    m_field->installEventFilter(this);
     m_play->setObjectName(QStringLiteral("BtnPlayAlgorithm"));
+    // Enter plays, wherever it is pressed in the window; Copy has its own Ctrl+C.
+    m_play->setDefault(true);
+    m_copy->setAutoDefault(false);
     m_play->setAccessibleName(QStringLiteral("Play the algorithm"));
     m_message->setObjectName(QStringLiteral("LbAlgorithmMessage"));
     m_message->setWordWrap(true);
@@ -230,18 +262,6 @@ void MovesWindow::play()
 void MovesWindow::say(const QString& text)
 {
     m_message->setText(text);
-}
-
-bool MovesWindow::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == m_field && event->type() == QEvent::KeyPress) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && !(key->modifiers() & Qt::ShiftModifier)) {
-            play();
-            return true;
-        }
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 void MovesWindow::showEvent(QShowEvent* event)

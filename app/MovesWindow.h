@@ -43,7 +43,6 @@ public:
     QLabel& message() const { return *m_message; }
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 

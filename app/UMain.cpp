@@ -352,8 +352,16 @@ void TFormMain::speakCubeInWords()
 
 void TFormMain::showMoves()
 {
-    if (!m_moves)
+    if (!m_moves) {
         m_moves = new app::MovesWindow(m_puzzle, this);
+        // Beside the window rather than over the cube, where the screen has room.
+        if (QScreen* s = screen()) {
+            const QRect room = s->availableGeometry();
+            const QRect frame = frameGeometry();
+            const int x = std::min(frame.right() + 8, room.right() - m_moves->width());
+            m_moves->move(std::max(room.left(), x), std::max(room.top(), frame.top()));
+        }
+    }
     m_moves->show();
     m_moves->raise();
     m_moves->activateWindow();

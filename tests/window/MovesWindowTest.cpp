@@ -12,6 +12,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QTextBrowser>
 
@@ -117,6 +118,16 @@ TEST_F(MovesWindow, BadTextPlaysNothingSaysWhereAndStays)
         << moves().message().text().toStdString();
     EXPECT_EQ(moves().field().toPlainText(), text);
     EXPECT_EQ(moves().field().textCursor().positionInBlock(), 4);
+}
+
+TEST_F(MovesWindow, PastingAClipboardWithNothingOnItPastesNothing)
+{
+    // As when the program that copied has gone: the clipboard holds no format at all.
+    QGuiApplication::clipboard()->setMimeData(new QMimeData);
+    moves().field().setPlainText(QStringLiteral("R U"));
+    moves().field().moveCursor(QTextCursor::End);
+    QTest::keyClick(&moves().field(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(moves().field().toPlainText(), QStringLiteral("R U"));
 }
 
 TEST_F(MovesWindow, AnAlgorithmAskedDuringAPlaybackIsRefused)
