@@ -69,8 +69,6 @@ void Viewport3D::drawFrame()
     ++m_frames;
 }
 
-void Viewport3D::framePresented() {}
-
 QImage Viewport3D::grabFrame()
 {
     if (!m_tried || !m_problem.isEmpty() || !m_surface->makeContextCurrent())
