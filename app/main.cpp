@@ -1,4 +1,5 @@
 // VelmarCube: a 3x3x3 puzzle cube to turn on screen.
+#include "Allocator.h"
 #include "UMain.h"
 
 #include "platform/gl/SurfaceFormat.h"
@@ -11,6 +12,7 @@
 
 int main(int, char** argv)
 {
+    velmar::app::settleAllocator();
     velmar::platform::installDefaultSurfaceFormat();
     // The program takes no command line: Qt sees only the program name.
     int qtArgc = 1;

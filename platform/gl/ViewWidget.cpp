@@ -9,7 +9,6 @@ ViewWidget::ViewWidget(Viewport3D& view, QWidget* parent) : QOpenGLWidget(parent
     // Typed letters are the window's, not the view's: the view never takes the keyboard focus.
     setFocusPolicy(Qt::NoFocus);
     m_samples = format().samples();
-    connect(this, &QOpenGLWidget::frameSwapped, this, [this] { m_view.framePresented(); });
 }
 
 ViewWidget::~ViewWidget()

@@ -53,7 +53,6 @@ void ViewWindow::paint()
         return;
     m_view.drawFrame();
     m_context->swapBuffers(this);
-    m_view.framePresented();
 }
 
 bool ViewWindow::event(QEvent* event)

@@ -13,8 +13,6 @@
 #include <QOpenGLFramebufferObject>
 #include <QPainter>
 
-#include <malloc.h>
-
 namespace velmar::platform {
 
 Viewport3D::Form Viewport3D::formForPlatform()
@@ -69,16 +67,6 @@ void Viewport3D::drawFrame()
 {
     m_renderer.render(m_scene, m_camera, devicePixels(), m_background);
     ++m_frames;
-}
-
-void Viewport3D::framePresented()
-{
-    if (m_trimmed)
-        return;
-    // The driver compiles its shaders for the first frame, the swap included, and frees a megabyte of
-    // small working blocks all over the heap: handed back once, they do not stay resident.
-    m_trimmed = true;
-    malloc_trim(0);
 }
 
 QImage Viewport3D::grabFrame()

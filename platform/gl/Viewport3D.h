@@ -72,8 +72,6 @@ public:
     // sent, when it will not do), draw one frame into the bound framebuffer, let go of the GL objects.
     bool initializeOn(QOpenGLContext* context);
     void drawFrame();
-    // The surface has put a drawn frame on screen.
-    void framePresented();
     void releaseGl();
     // A pointer event on the surface goes through the view as an event of its own, so that filters
     // installed on the view (the context menu's right click) see it.
@@ -102,7 +100,6 @@ private:
     PointerRouter m_router;
     int m_frames = 0;
     bool m_tried = false;
-    bool m_trimmed = false; // the heap handed back after the first frame
     QPointer<QWidget> m_keyReceiver;
     QWidget* m_widget = nullptr;
     ViewSurface* m_surface = nullptr;

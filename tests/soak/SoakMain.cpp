@@ -6,6 +6,7 @@
 // every N actions (0: windows with no actions), `--only Act` plays only that act.
 #include "Soak.h"
 
+#include "app/Allocator.h"
 #include "platform/controls/ChoiceList.h"
 #include "platform/gl/SurfaceFormat.h"
 #include "platform/gl/Viewport3D.h"
@@ -391,13 +392,9 @@ bool closes(const char* self, long count, unsigned seed, std::array<long, 3>& wh
 
 int main(int argc, char** argv)
 {
+    // The program's own allocator policy: memory is measured as a user's window holds it.
+    app::settleAllocator();
     const Options options = parseOptions(argc, argv);
-#ifndef __SANITIZE_ADDRESS__
-    // Blocks of 256 KiB and more (a whole-screen multisampled surface, a texture) are mapped apart and
-    // handed back when freed; by default glibc does so only until the first such block is freed, and
-    // resident memory then swings by tens of MiB with the sizes the window last took.
-    mallopt(M_MMAP_THRESHOLD, 256 * 1024);
-#endif
     platform::installDefaultSurfaceFormat();
     int qtArgc = 1;
     QApplication app(qtArgc, argv);
