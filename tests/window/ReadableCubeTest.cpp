@@ -166,4 +166,25 @@ TEST_F(ReadableCube, TheViewDescribesTheCubeInWords)
     EXPECT_EQ(window.viewWidget()->accessibleDescription(), QStringLiteral("Solved"));
 }
 
+TEST_F(ReadableCube, AskedDuringATurnTheWordsAreThoseOfTheCubeAtRest)
+{
+    QString spoken;
+    bool asked = false;
+    auto during =
+        QObject::connect(&platform::AnimationDriver::shared(), &platform::AnimationDriver::stepped, &window, [&] {
+            if (asked || !window.puzzle().isTurning())
+                return;
+            asked = true;
+            window.menu().action(PuzzleCommand::CubeInWords).trigger();
+            spoken = window.findChild<QWidget*>(QStringLiteral("SpokenNotice"))->accessibleName();
+        });
+    QTest::keyClicks(&window, "R");
+    QObject::disconnect(during);
+    ASSERT_TRUE(asked);
+    EXPECT_EQ(spoken, QStringLiteral("Solved")) << "a layer under its pivot is not read";
+    ReferenceCube model;
+    model.play("R");
+    EXPECT_EQ(window.viewWidget()->accessibleDescription(), referenceWords(model));
+}
+
 } // namespace
