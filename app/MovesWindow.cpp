@@ -159,10 +159,18 @@ MovesWindow::MovesWindow(engine::Puzzle& puzzle, QWidget* parent)
         refresh();
     });
     connect(&m_puzzle, &engine::Puzzle::movePlayed, this, [this](const engine::Move&, engine::TurnSource source) {
-        // The solution stays in view until something else turns the cube.
-        if (!m_solution.isEmpty() && source != engine::TurnSource::Solution && source != engine::TurnSource::Undo &&
-            source != engine::TurnSource::Redo)
+        // Once played, the solution is in the history; anything else turning the cube makes it stale.
+        if (source == engine::TurnSource::Solution)
+            m_solutionPlaying = true;
+        else if (source != engine::TurnSource::Undo && source != engine::TurnSource::Redo)
             m_solution.clear();
+    });
+    connect(&m_puzzle, &engine::Puzzle::progressChanged, this, [this](int, int maximum) {
+        if (maximum == 0 && m_solutionPlaying) {
+            m_solutionPlaying = false;
+            m_solution.clear();
+            refresh();
+        }
     });
     connect(&m_puzzle, &engine::Puzzle::refused, this, [this](const QString& why) {
         if (isVisible())
