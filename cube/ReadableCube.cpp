@@ -6,6 +6,8 @@
 
 #include <QStringList>
 
+#include <string_view>
+
 namespace velmar::cube {
 namespace {
 

@@ -9,6 +9,7 @@
 
 #include <QMetaObject>
 
+#include <algorithm>
 #include <random>
 
 namespace velmar::engine {
