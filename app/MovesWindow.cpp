@@ -24,21 +24,16 @@
 namespace velmar::app {
 namespace {
 
-QString escaped(const QString& text)
-{
-    return text.toHtmlEscaped();
-}
-
 QString lineHtml(const engine::HistoryLine& line, bool markLast)
 {
     QStringList moves;
     for (const QString& move : line.moves)
-        moves << escaped(move);
+        moves << move.toHtmlEscaped();
     // What undo takes back next.
     if (markLast && !moves.isEmpty())
         moves.back() = QStringLiteral("<u><b>%1</b></u>").arg(moves.back());
     return QStringLiteral("<p><i>%1:</i> %2</p>")
-        .arg(escaped(engine::lineLabel(line)), moves.isEmpty() ? QStringLiteral("–") : moves.join(u' '));
+        .arg(engine::lineLabel(line).toHtmlEscaped(), moves.isEmpty() ? QStringLiteral("–") : moves.join(u' '));
 }
 
 // The algorithm's text: Enter plays it, Shift+Enter starts a new line.
@@ -151,23 +146,23 @@ MovesWindow::MovesWindow(engine::Puzzle& puzzle, QWidget* parent)
     m_clockTick.setLoop(true);
     m_clockTick.setInterpolation(platform::Interpolation::Linear);
 
+    // Every jump of the whole cube comes with a change of the history.
     connect(&m_puzzle, &engine::Puzzle::historyChanged, this, &MovesWindow::refresh);
-    connect(&m_puzzle, &engine::Puzzle::cubeJumped, this, &MovesWindow::refresh);
     connect(&m_puzzle, &engine::Puzzle::solved, this, &MovesWindow::showCounts);
     connect(&m_puzzle, &engine::Puzzle::solutionFound, this, [this](const QByteArray& letters) {
         m_solution = letters;
         refresh();
     });
     connect(&m_puzzle, &engine::Puzzle::movePlayed, this, [this](const engine::Move&, engine::TurnSource source) {
-        // Once played, the solution is in the history; anything else turning the cube makes it stale.
-        if (source == engine::TurnSource::Solution)
-            m_solutionPlaying = true;
-        else if (source != engine::TurnSource::Undo && source != engine::TurnSource::Redo)
+        // Anything else turning the cube makes the solution stale.
+        if (source != engine::TurnSource::Solution && source != engine::TurnSource::Undo &&
+            source != engine::TurnSource::Redo)
             m_solution.clear();
     });
     connect(&m_puzzle, &engine::Puzzle::progressChanged, this, [this](int, int maximum) {
-        if (maximum == 0 && m_solutionPlaying) {
-            m_solutionPlaying = false;
+        // The playback that ends is the solution's (any other turned the cube first): it is in the
+        // history now.
+        if (maximum == 0 && !m_solution.isEmpty()) {
             m_solution.clear();
             refresh();
         }
@@ -197,7 +192,7 @@ void MovesWindow::refresh()
     if (!m_solution.isEmpty())
         html += QStringLiteral("<p><i>Solution found (%1 quarter turns):</i> %2</p>")
                     .arg(m_solution.size())
-                    .arg(escaped(engine::standardTokens(m_solution.toStdString()).join(u' ')));
+                    .arg(engine::standardTokens(m_solution.toStdString()).join(u' ').toHtmlEscaped());
     m_history->setHtml(html);
     m_history->moveCursor(QTextCursor::End);
     m_history->ensureCursorVisible();

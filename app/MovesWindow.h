@@ -63,7 +63,6 @@ private:
     QLabel* m_message;
     // The solution found last, shown before and while it plays.
     QByteArray m_solution;
-    bool m_solutionPlaying = false;
     QString m_countText;
     // Steps the clock's text once a second while it runs and the window is shown.
     platform::FloatAnimation m_clockTick;

@@ -40,6 +40,14 @@ using platform::Axis;
 namespace {
 const QColor kSilver = QColor::fromRgba(0xFFC0C0C0);
 const QLatin1String kSecondsSuffix(" s");
+
+// A window of the program's own, shown where the user will see it: in front and active.
+void bringForward(QWidget& window)
+{
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
 } // namespace
 
 TFormMain::TFormMain(QWidget* parent)
@@ -363,18 +371,14 @@ void TFormMain::showMoves()
             m_moves->move(std::max(room.left(), x), std::max(room.top(), frame.top()));
         }
     }
-    m_moves->show();
-    m_moves->raise();
-    m_moves->activateWindow();
+    bringForward(*m_moves);
 }
 
 void TFormMain::showHelp()
 {
     if (!m_help)
         m_help = new app::HelpWindow(this);
-    m_help->show();
-    m_help->raise();
-    m_help->activateWindow();
+    bringForward(*m_help);
 }
 
 void TFormMain::closeEvent(QCloseEvent* event)

@@ -2,6 +2,7 @@
 
 #include "Notation.h"
 
+#include <ranges>
 #include <string>
 
 namespace velmar::engine {
@@ -39,8 +40,7 @@ std::vector<HistoryLine> linesOf(const Steps& steps)
 
 HistoryText describeHistory(const TurnHistory& history)
 {
-    const auto& undone = history.undone();
-    return {linesOf(history.done()), linesOf(std::vector<TurnHistory::Step>(undone.rbegin(), undone.rend()))};
+    return {linesOf(history.done()), linesOf(history.undone() | std::views::reverse)};
 }
 
 QString lineLabel(const HistoryLine& line)

@@ -38,8 +38,6 @@ public:
                 groups.pop_back();
                 ++m_at;
                 const qint64 times = readCount();
-                if (failed())
-                    break;
                 append(groups.back().letters, group.letters, times);
             } else {
                 readMove(groups.back().letters);

@@ -43,7 +43,6 @@ Puzzle::Puzzle(platform::Scene& scene, cube::TCubeScene& cube)
       m_watch(cube)
 {
     connect(&m_solver, &SolveRunner::found, this, [this](const QByteArray& letters) {
-        publish();
         // A playback started meanwhile is changing the cube the letters were found for.
         if (m_closed || m_playback)
             return;
@@ -52,7 +51,6 @@ Puzzle::Puzzle(platform::Scene& scene, cube::TCubeScene& cube)
             requestPlayback({newGroup(TurnSource::Solution), letters, false, m_searchedCube});
     });
     connect(&m_solver, &SolveRunner::failed, this, [this](const QString& message) {
-        publish();
         if (!m_closed)
             emit refused(QStringLiteral("Cannot solve: %1").arg(message));
     });
@@ -61,17 +59,6 @@ Puzzle::Puzzle(platform::Scene& scene, cube::TCubeScene& cube)
 Puzzle::~Puzzle()
 {
     m_closed = true;
-}
-
-Puzzle::Activity Puzzle::activity() const
-{
-    if (m_playback)
-        return Activity::PlayingBack;
-    if (m_working)
-        return Activity::Turning;
-    if (isSearching())
-        return Activity::Searching;
-    return Activity::Idle;
 }
 
 void Puzzle::turn(char letter)
@@ -109,7 +96,6 @@ void Puzzle::ask(const Request& request)
         m_pending.pop_front();
         resolve(next);
     }
-    m_pending.clear();
     m_working = false;
     publish();
     startWaitingWork();
@@ -331,7 +317,6 @@ void Puzzle::solve()
     // The position is read at rest, never under a turning layer.
     if (m_working) {
         m_searchWanted = true;
-        publish();
         return;
     }
     startSearch();
@@ -339,13 +324,10 @@ void Puzzle::solve()
 
 void Puzzle::startSearch()
 {
-    if (cube::isSolved(m_cube)) {
-        publish();
+    if (cube::isSolved(m_cube))
         return;
-    }
     m_searchedCube = cube::takeSnapshot(m_cube);
     m_solver.start(cube::readFacelets(m_cube));
-    publish();
 }
 
 std::optional<double> Puzzle::solveClock() const
@@ -381,11 +363,6 @@ void Puzzle::publish()
     if (busy != m_publishedBusy) {
         m_publishedBusy = busy;
         emit busyChanged(busy);
-    }
-    const Activity now = activity();
-    if (now != m_publishedActivity) {
-        m_publishedActivity = now;
-        emit activityChanged(now);
     }
 }
 

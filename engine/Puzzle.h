@@ -34,8 +34,6 @@ namespace velmar::engine {
 class Puzzle : public QObject {
     Q_OBJECT
 public:
-    enum class Activity : std::uint8_t { Idle, Turning, PlayingBack, Searching };
-
     // Bounds how long a held-down key can keep the cube turning.
     static constexpr std::size_t kMaxPending = 64;
     // A scramble's turns, whatever the speed setting.
@@ -60,7 +58,6 @@ public:
     // The window is closing.
     void close();
 
-    Activity activity() const;
     // The panel's controls must not act: a turn runs or is queued, or a playback runs.
     bool isBusy() const { return m_working || m_playback; }
     // A turn runs, or turns asked by hand are being played (a playback's turns count too).
@@ -92,7 +89,6 @@ public:
     std::function<std::uint64_t()> scrambleSeed;
 
 signals:
-    void activityChanged(velmar::engine::Puzzle::Activity activity);
     void busyChanged(bool busy);
     // From (1, letters) at a playback's start to (0, 0) after it.
     void progressChanged(int value, int maximum);
@@ -138,6 +134,7 @@ private:
     void runPlayback(Playback playback);
     void setProgress(int value, int maximum);
     void startSearch();
+    // Sends busyChanged when busy is no longer what was last sent.
     void publish();
 
     cube::TCubeScene& m_cube;
@@ -160,7 +157,6 @@ private:
     bool m_closed = false;
 
     bool m_publishedBusy = false;
-    Activity m_publishedActivity = Activity::Idle;
 };
 
 } // namespace velmar::engine
